@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/frame_services.h"
-#include "input/xirr_input_settings.h"
+#include "config/skiff_config.h"
 #include "support/debug_log.h"
 
 namespace {
@@ -19,23 +19,34 @@ bool whole_line_selected(xirr_line_access &line)
     return from == 0 && to == length && length > 0;
 }
 
-xirr_input_setting toggle_setting(xirr_input_toggle option)
+char_option toggle_setting(xirr_input_toggle option)
 {
     switch (option) {
-    case xirr_input_toggle::group_status_display: return xirr_input_setting::group_status_display;
-    case xirr_input_toggle::enemy_hpbar_enable: return xirr_input_setting::enemy_hpbar_enable;
-    case xirr_input_toggle::exp_display: return xirr_input_setting::exp_display;
-    case xirr_input_toggle::fkey_button_display: return xirr_input_setting::fkey_button_display;
-    case xirr_input_toggle::popup_display: return xirr_input_setting::popup_display;
-    case xirr_input_toggle::mw_scrollbar_enable: return xirr_input_setting::mw_scrollbar_enable;
-    default: return xirr_input_setting::hpbar_enable;
+    case xirr_input_toggle::group_status_display: return char_option::group_status_display;
+    case xirr_input_toggle::enemy_hpbar_enable: return char_option::enemy_hpbar_enable;
+    case xirr_input_toggle::exp_display: return char_option::exp_display;
+    case xirr_input_toggle::fkey_button_display: return char_option::fkey_button_display;
+    case xirr_input_toggle::popup_display: return char_option::popup_display;
+    case xirr_input_toggle::mw_scrollbar_enable: return char_option::mw_scrollbar_enable;
+    default: return char_option::hpbar_enable;
     }
 }
 
-void flip(xirr_input_toggle option)
+int option(char_option which)
 {
-    xirr_input_setting setting = toggle_setting(option);
-    store_input_setting(setting, input_setting(setting) ? 0 : 1);
+    return SkiffConfig::instance().get_option(which);
+}
+
+// Through the option's setter, which also updates its menu mark and panels.
+void store_option(char_option which, int value)
+{
+    SkiffConfig::instance().set_option(which, value);
+}
+
+void flip(xirr_input_toggle toggle)
+{
+    char_option which = toggle_setting(toggle);
+    store_option(which, option(which) ? 0 : 1);
 }
 
 }  // namespace
@@ -56,7 +67,7 @@ bool xirr_line_edit_model::logged_in()
 void xirr_line_edit_model::submit_line(xirr_line_access &line)
 {
     std::string text = line.line_text().substr(0, max_line);
-    if (logged_in() && input_setting(xirr_input_setting::cmd_pushthrough))
+    if (logged_in() && option(char_option::cmd_pushthrough))
         line.select_whole_line();  // Enter again sends it again; typing replaces it
     else
         line.clear_line();
@@ -110,8 +121,8 @@ xirr_key_context xirr_line_edit_model::make_context(const xirr_key_press &key,
     last_key_code_ = key.code;
     last_control_ = key.control ? 1 : 0;
 
-    context.keypad_walking = input_setting(xirr_input_setting::keypad_walking) != 0;
-    context.cmd_pushthrough = input_setting(xirr_input_setting::cmd_pushthrough) != 0;
+    context.keypad_walking = option(char_option::keypad_walking) != 0;
+    context.cmd_pushthrough = option(char_option::cmd_pushthrough) != 0;
     context.logged_in = logged_in();
     context.whole_line_selected = whole_line_selected(line);
     return context;
@@ -216,20 +227,20 @@ void xirr_line_edit_model::escape(xirr_line_access &line)
 
 void xirr_line_edit_model::change_input_height(int amount)
 {
-    int height = input_setting(xirr_input_setting::input_height) + amount;
+    int height = option(char_option::input_height) + amount;
     // 800 is the most a saved configuration keeps; beyond it a reload
     // would fall back to the default height.
     height = std::max(24, std::min(800, height));
-    store_input_setting(xirr_input_setting::input_height, height);
+    store_option(char_option::input_height, height);
     if (host_)
         host_->relayout_frame(true);
 }
 
 void xirr_line_edit_model::change_channel_height(int amount)
 {
-    int height = input_setting(xirr_input_setting::channel_window_height) + amount;
+    int height = option(char_option::channel_window_height) + amount;
     height = std::max(10, std::min(80, height));
-    store_input_setting(xirr_input_setting::channel_window_height, height);
+    store_option(char_option::channel_window_height, height);
     if (host_)
         host_->relayout_frame(false);
 }
@@ -239,7 +250,7 @@ bool xirr_line_edit_model::perform(const xirr_key_decision &decision, xirr_line_
     switch (decision.action) {
     case xirr_key_action::type_normally:
         if (host_ && !host_->main_output_following() &&
-            !input_setting(xirr_input_setting::locking_scrollback_enable))
+            !option(char_option::locking_scrollback_enable))
             host_->unlock_main_output();
         return true;
     case xirr_key_action::to_toolkit: return true;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "input/xirr_input_settings.h"
+#include "config/skiff_config.h"
 #include "input/xirr_line_edit_model.h"
 #include "tests/input/input_recorders.h"
 
@@ -48,6 +48,11 @@ struct test_line : xirr_line_access {
     }
 };
 
+SkiffConfig &config()
+{
+    return SkiffConfig::instance();
+}
+
 xirr_key_press key(int code, bool control = false, bool shift = false)
 {
     xirr_key_press k;
@@ -59,16 +64,12 @@ xirr_key_press key(int code, bool control = false, bool shift = false)
 
 class line_edit : public testing::Test {
 protected:
-    line_edit() : install(&frame) { model.set_host(&host); }
-    ~line_edit() override
+    line_edit() : install(&frame)
     {
-        // Back to a fresh character's options.
-        store_input_setting(xirr_input_setting::keypad_walking, 1);
-        store_input_setting(xirr_input_setting::cmd_pushthrough, 0);
-        store_input_setting(xirr_input_setting::locking_scrollback_enable, 0);
-        store_input_setting(xirr_input_setting::input_height, 48);
-        store_input_setting(xirr_input_setting::channel_window_height, 25);
-        store_input_setting(xirr_input_setting::hpbar_enable, 1);
+        model.set_host(&host);
+        if (!config().current_char_cfg)
+            config().setup_default_config(nullptr);
+        config().reset_char_config();  // a fresh character's options
     }
 
     void type_and_send(const std::string &text)
@@ -235,7 +236,7 @@ TEST_F(line_edit, hidden_input_keeps_the_password_out_of_the_history)
 
 TEST_F(line_edit, pushthrough_keeps_the_sent_command_selected)
 {
-    store_input_setting(xirr_input_setting::cmd_pushthrough, 1);
+    config().set_cmd_pushthrough(1);
     host.logged_in = true;
     model.select_history_set(2);
     type_and_send("kill rat");
@@ -293,7 +294,7 @@ TEST_F(line_edit, rolled_over_numpad_keys_both_walk)
 
 TEST_F(line_edit, walking_off_lets_the_numpad_type)
 {
-    store_input_setting(xirr_input_setting::keypad_walking, 0);
+    config().set_keypad_walking(0);
     EXPECT_TRUE(tap(key_numpad_up));
     EXPECT_TRUE(frame.commands.empty());
 }
@@ -384,26 +385,26 @@ TEST_F(line_edit, control_q_and_escape_unlock_main_then_channel)
 TEST_F(line_edit, option_toggles_and_panel_heights)
 {
     tap('P', true);
-    EXPECT_EQ(input_setting(xirr_input_setting::hpbar_enable), 0);
+    EXPECT_EQ(config().get_hpbar_enable(), 0);
     tap('3', true, true);
-    EXPECT_EQ(input_setting(xirr_input_setting::hpbar_enable), 1);
+    EXPECT_EQ(config().get_hpbar_enable(), 1);
 
-    int start = input_setting(xirr_input_setting::input_height);
+    int start = config().get_input_height();
     tap('[', true, true);
-    EXPECT_EQ(input_setting(xirr_input_setting::input_height), start - 12);
+    EXPECT_EQ(config().get_input_height(), start - 12);
     for (int i = 0; i < 10; i++)
         tap('[', true, true);
-    EXPECT_EQ(input_setting(xirr_input_setting::input_height), 24);
+    EXPECT_EQ(config().get_input_height(), 24);
     for (int i = 0; i < 100; i++)
         tap(']', true, true);
-    EXPECT_EQ(input_setting(xirr_input_setting::input_height), 800);
+    EXPECT_EQ(config().get_input_height(), 800);
 
     for (int i = 0; i < 20; i++)
         tap('=', true, true);
-    EXPECT_EQ(input_setting(xirr_input_setting::channel_window_height), 80);
+    EXPECT_EQ(config().get_channel_window_height(), 80);
     for (int i = 0; i < 20; i++)
         tap('-', true, true);
-    EXPECT_EQ(input_setting(xirr_input_setting::channel_window_height), 10);
+    EXPECT_EQ(config().get_channel_window_height(), 10);
     EXPECT_EQ(host.calls.back(), "relayout");
 }
 
@@ -414,7 +415,7 @@ TEST_F(line_edit, ordinary_keys_unlock_unless_scrollback_locks)
     EXPECT_TRUE(tap('A'));
     EXPECT_TRUE(host.main_following);
 
-    store_input_setting(xirr_input_setting::locking_scrollback_enable, 1);
+    config().set_locking_scrollback_enable(1);
     tap(key_page_down);
     EXPECT_TRUE(tap('A'));
     EXPECT_FALSE(host.main_following);
