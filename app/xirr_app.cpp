@@ -3,6 +3,7 @@
 #include <wx/image.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/xirr_app.h"
 #include "support/debug_log.h"
 #include "support/random.h"
+#include "support/ssl_context.h"
 
 static std::vector<std::string> raw_arguments;
 
@@ -43,9 +45,11 @@ bool xirr_app::OnInit()
         debug_log("--------------------------- BOOT START --------------------------\n");
     // A write to a closed socket must fail with an error, not end the process.
     std::signal(SIGPIPE, SIG_IGN);
-    // SSL start-up: call init_ssl() (support/ssl_context.h) here once it is
-    // available; on failure log "Boot failed, SSL startup is broken.\n" at
-    // level > 0 and exit(1).
+    if (!init_ssl()) {
+        if (debug_level > 0)
+            debug_log("Boot failed, SSL startup is broken.\n");
+        exit(1);
+    }
     load_system_config_directory();
     random_seed(static_cast<uint32_t>(time(nullptr)));
     // Theme colour tables are built here.
