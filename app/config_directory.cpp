@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/debug_log.h"
 #include "support/files.h"
@@ -10,9 +12,14 @@
 
 char *config_directory = nullptr;
 
+// The shared fallback sits in /tmp, where another user could have made it
+// first: a directory of someone else is never used for our files.
 static bool usable(const char *path)
 {
-    return xirr_create_and_check_writeable_directory(path, 0700, nullptr) == 1;
+    if (xirr_create_and_check_writeable_directory(path, 0700, nullptr) != 1)
+        return false;
+    struct stat st;
+    return stat(path, &st) == 0 && st.st_uid == geteuid();
 }
 
 static bool try_candidate(const char *path)

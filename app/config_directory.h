@@ -9,7 +9,7 @@ extern char *config_directory;
 // Chooses config_directory: the one already set if usable, else
 // $HOME/.Veymoor, ".Veymoor", "/tmp/Veymoor", and at last "Veymoor"
 // untested.  A candidate is usable when it can be created (mode 0700) and
-// written.
+// written, and belongs to this user.
 void load_system_config_directory();
 
 // The same search with HOME given (null or empty: unset) and the shared

@@ -81,6 +81,19 @@ TEST_F(config_directory_search, falls_back_to_shared_then_gives_up)
     EXPECT_TRUE(log.contains("Giving up.  Assigning global path of 'Veymoor'\n"));
 }
 
+TEST_F(config_directory_search, a_directory_of_another_user_is_skipped)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to give a directory away";
+    std::string shared = dir_ + "/planted";
+    ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
+    ASSERT_EQ(chown(shared.c_str(), 1, 1), 0);
+    FILE *f = fopen(".Veymoor", "w");
+    fclose(f);
+    load_system_config_directory_from(blocked("home").c_str(), shared.c_str());
+    EXPECT_STREQ(config_directory, "Veymoor");
+}
+
 TEST_F(config_directory_search, a_usable_directory_already_set_is_kept)
 {
     mkdir("chosen", 0700);
