@@ -25,11 +25,11 @@ const xirr_bitmap &xirr_image_button_model::current_image() const
     }
 }
 
-void xirr_image_button_model::compose(xirr_bitmap &surface) const
+void xirr_image_button_model::compose(xirr_bitmap &surface, int blink_steps_left) const
 {
     surface.DrawBitmap(current_image(), 0, 0);
-    if (flash_ticker.steps_left() > 0) {
-        const rgb_color &c = flash_ticker.steps_left_odd() ? color_white : color_black;
+    if (blink_steps_left > 0) {
+        const rgb_color &c = blink_steps_left % 2 ? color_white : color_black;
         surface.DrawRoundedFrame(c, surface.GetWidth(), surface.GetHeight());
     }
 }

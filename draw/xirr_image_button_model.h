@@ -3,11 +3,10 @@
 
 #include "draw/xirr_bitmap.h"
 #include "draw/xirr_button_state.h"
-#include "draw/xirr_flash_ticker.h"
 
 // Everything a drawn button is, without its window: the five state images,
-// the mouse state machine and the blink counter, and the drawing of the
-// current look into a surface.  xirr_image_button wraps it in a window.
+// the mouse state machine, and the drawing of the current look (with the
+// blink frame) into a surface.  xirr_image_button wraps it in a window.
 // GUI thread only.
 class xirr_image_button_model {
 public:
@@ -19,7 +18,6 @@ public:
     int has_pressed_hover_image = 0;
     xirr_bitmap disabled_image;
     xirr_button_state state;
-    xirr_flash_ticker flash_ticker;
 
     // Deep copies into the slots; the hover setters also mark their image
     // as present.
@@ -33,9 +31,9 @@ public:
     const xirr_bitmap &current_image() const;
 
     // Draws the current image at (0, 0) and, while the blink has steps left,
-    // the rounded frame at the surface's size: white on odd steps, black on
-    // even ones.
-    void compose(xirr_bitmap &surface) const;
+    // the rounded frame at the surface's size: white when the steps left are
+    // odd, black when they are even.
+    void compose(xirr_bitmap &surface, int blink_steps_left) const;
 };
 
 // Called once for every click of a drawn button, to play the click tick.

@@ -5,6 +5,7 @@
 #include "draw/button_images.h"
 #include "draw/themes.h"
 #include "draw/xirr_bitmap.h"
+#include "draw/xirr_flash_ticker.h"
 #include "draw/xirr_image_button_model.h"
 #include "tests/common/golden_image.h"
 #include "tests/common/test_font.h"
@@ -199,19 +200,20 @@ TEST(image_button_model, blink_starts_black_alternates_and_ends_plain)
     plain.Clear(rgb_color(10, 20, 30));
     m.set_normal_image(plain);
     xirr_bitmap s(20, 20);
-    m.flash_ticker.start();
-    EXPECT_TRUE(m.flash_ticker.take_change());
-    m.compose(s);
+    xirr_flash_ticker ticker;
+    ticker.start();
+    EXPECT_TRUE(ticker.take_change());
+    m.compose(s, ticker.steps_left());
     EXPECT_EQ(s.GetPixel(10, 0), color_black);
     EXPECT_EQ(s.GetPixel(10, 10), plain.GetPixel(10, 10));
     int changes = 0;
     for (int tick = 0; tick < 16 * 10; tick++) {
-        m.flash_ticker.advance(20);
-        if (!m.flash_ticker.take_change())
+        ticker.advance(20);
+        if (!ticker.take_change())
             continue;
         changes++;
-        m.compose(s);
-        int left = m.flash_ticker.steps_left();
+        m.compose(s, ticker.steps_left());
+        int left = ticker.steps_left();
         rgb_color edge = s.GetPixel(10, 0);
         if (left == 0)
             EXPECT_EQ(edge, plain.GetPixel(10, 0));
@@ -219,7 +221,7 @@ TEST(image_button_model, blink_starts_black_alternates_and_ends_plain)
             EXPECT_EQ(edge, left % 2 ? color_white : color_black) << left;
     }
     EXPECT_EQ(changes, 16);
-    EXPECT_EQ(m.flash_ticker.steps_left(), 0);
+    EXPECT_EQ(ticker.steps_left(), 0);
 }
 
 TEST(image_button_model, chooses_the_image_of_state_and_hover)
