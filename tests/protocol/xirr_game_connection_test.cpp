@@ -38,6 +38,11 @@ protected:
         config.create_default_uuid();
     }
 
+    void TearDown() override
+    {
+        set_game_server((std::string(default_game_host) + ":" + std::to_string(default_game_port)).c_str());
+    }
+
     void aim_at(const fake_server &server)
     {
         ASSERT_TRUE(set_game_server(("127.0.0.1:" + std::to_string(server.port())).c_str()));
