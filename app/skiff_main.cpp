@@ -3,4 +3,10 @@
 
 #include "app/xirr_app.h"
 
-wxIMPLEMENT_APP(xirr_app);
+wxIMPLEMENT_APP_NO_MAIN(xirr_app);
+
+int main(int argc, char **argv)
+{
+    remember_command_line(argc, argv);
+    return wxEntry(argc, argv);
+}

@@ -27,8 +27,10 @@ void debug_log(const char *format, ...) __attribute__((format(printf, 1, 2)));
 // closed or shut down (also argument-word misuse and allocation notes).
 void xirr_report(const char *message, int category);
 
-// Opens the debug file for appending unless one is open.  The file is never
-// reached through a symbolic link and is created with mode 0600.
+// Opens the debug file for appending unless one is open.  The file is created
+// with mode 0600; a symbolic link, anything but a regular file, or a file of
+// another user counts as a file that cannot be opened (the default file sits
+// in world-writable /tmp).
 void open_debug_file(const char *path);
 
 // Switches the debug file; false (and the previous file reopened) on failure.

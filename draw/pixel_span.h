@@ -1,0 +1,45 @@
+#ifndef SKIFF_DRAW_PIXEL_SPAN_H
+#define SKIFF_DRAW_PIXEL_SPAN_H
+
+// Inner loops shared by the xirr_bitmap primitives: pixels as 32-bit words in
+// memory order (red, green, blue, alpha), so a fill can keep each pixel's
+// alpha with one mask whatever the machine's byte order.
+
+#include "draw/rgb_color.h"
+
+#include <cstdint>
+#include <cstring>
+
+inline uint32_t pack_pixel(int r, int g, int b, int a)
+{
+    unsigned char bytes[4] = {(unsigned char)r, (unsigned char)g, (unsigned char)b,
+                              (unsigned char)a};
+    uint32_t v;
+    memcpy(&v, bytes, 4);
+    return v;
+}
+
+inline uint32_t pixel_alpha_mask()
+{
+    return pack_pixel(0, 0, 0, 255);
+}
+
+// The colour's low 8 bits per channel, alpha 0.
+inline uint32_t color_word(const rgb_color &c)
+{
+    return pack_pixel(c.red & 255, c.green & 255, c.blue & 255, 0);
+}
+
+// Writes the colour word into n pixels, keeping each pixel's alpha.
+inline void fill_span(unsigned char *p, int n, uint32_t rgb)
+{
+    const uint32_t keep = pixel_alpha_mask();
+    for (int i = 0; i < n; i++) {
+        uint32_t v;
+        memcpy(&v, p + 4 * i, 4);
+        v = (v & keep) | rgb;
+        memcpy(p + 4 * i, &v, 4);
+    }
+}
+
+#endif
