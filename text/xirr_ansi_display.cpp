@@ -26,11 +26,11 @@ xirr_ansi_display::xirr_ansi_display(wxWindow *parent, wxWindowID id, const wxPo
       text_(static_cast<xirr_textctrl *>(text_view())),
       scrollbar_(new xirr_ansi_scrollbar(this))
 {
-    const wxEventType scroll_events[] = {
+    const wxEventTypeTag<wxScrollEvent> scroll_events[] = {
         wxEVT_SCROLL_TOP,      wxEVT_SCROLL_BOTTOM,     wxEVT_SCROLL_LINEUP,
         wxEVT_SCROLL_LINEDOWN, wxEVT_SCROLL_PAGEUP,     wxEVT_SCROLL_PAGEDOWN,
         wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_THUMBRELEASE, wxEVT_SCROLL_CHANGED};
-    for (wxEventType type : scroll_events)
+    for (const auto &type : scroll_events)
         scrollbar_->Bind(type, &xirr_ansi_display::on_scroll_event, this);
     Bind(wxEVT_MOUSEWHEEL, &xirr_ansi_display::on_wheel, this);
     hand_off_focus();

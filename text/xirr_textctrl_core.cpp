@@ -222,10 +222,13 @@ void xirr_textctrl_core::add_text(const char *text)
 {
     if (!text)
         return;
+    // The parser hands over each blank line in a call of its own, so the
+    // skipping lasts until a call brings something besides newlines.
     if (skip_leading_newlines_) {
         while (*text == '\n')
             text++;
-        skip_leading_newlines_ = false;
+        if (*text)
+            skip_leading_newlines_ = false;
     }
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(text);
     size_t n = strlen(text);
