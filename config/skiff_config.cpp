@@ -2,16 +2,9 @@
 
 #include <cstring>
 #include <ctime>
-#include <random>
 
 #include "support/debug_log.h"
-
-// Raw 32-bit draws for the default uuid.
-static uint32_t random_raw()
-{
-    static std::mt19937 generator(static_cast<uint32_t>(time(nullptr)) ^ std::random_device{}());
-    return generator();
-}
+#include "support/random.h"
 
 SkiffConfig &SkiffConfig::instance()
 {

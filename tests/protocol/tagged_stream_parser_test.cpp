@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -235,5 +236,34 @@ TEST(tagged_stream_parser, warnings_only_from_debug_level_2)
             for (const char *w : {"semicolon found?", "double start tags?", "does not match", "too long?"})
                 EXPECT_NE(out.find(w), std::string::npos) << w;
         }
+    }
+}
+
+// Random streams rich in the bytes that matter, cut at random places, give
+// the same events as in one piece.
+TEST(tagged_stream_parser, random_streams_are_independent_of_the_cuts)
+{
+    debug_level_guard quiet(0);
+    static const char alphabet[] = {';', ';', ';', 's', 'e', 't', 'a', 'b', '\r', '\n', '\x07',
+                                    '\xff', '\xfe', '\xfd', '\x01', '\0'};
+    unsigned seed = 2024;
+    auto next = [&seed](unsigned n) { seed = seed * 1103515245u + 12345u; return (seed >> 16) % n; };
+    for (int round = 0; round < 300; ++round) {
+        std::string input;
+        int length = 1 + next(3000);
+        for (int i = 0; i < length; ++i)
+            input += next(4) == 0 ? static_cast<char>(next(256)) : alphabet[next(sizeof(alphabet))];
+        std::vector<std::string> whole = bells_to_end(parse_whole(input));
+
+        recording_sink sink;
+        tagged_stream_parser parser(&sink);
+        for (size_t at = 0; at < input.size();) {
+            size_t n = std::min<size_t>(1 + next(40), input.size() - at);
+            parser.process_socket_data(input.data() + at, static_cast<int>(n));
+            at += n;
+        }
+        ASSERT_EQ(bells_to_end(sink.events), whole) << "round " << round;
+        for (int run : sink.run_lengths)
+            ASSERT_TRUE(run > 0 && run <= 2560);
     }
 }

@@ -98,6 +98,22 @@ TEST_F(TcpSocketTest, NonblockingConnectAdvancesThroughPollState)
     EXPECT_TRUE(server.wait_for_connections(1, 3000));
 }
 
+TEST_F(TcpSocketTest, BlockingHandshakeAfterNonblockingConnect)
+{
+    fake_server_options options;
+    options.greeting = "hi";
+    fake_server server(options);
+    ASSERT_TRUE(server.start());
+    ASSERT_TRUE(socket.enable_ssl());
+    ASSERT_EQ(0, socket.start_nonblocking_connect(loopback(), server.port()));
+    EXPECT_EQ(1, socket.ssl_try_connect(true));
+    EXPECT_EQ("hi", read_some(socket, 2));
+    // Outside the connecting state the handshake is refused and the socket closed.
+    EXPECT_EQ(-1, socket.ssl_try_connect(true));
+    EXPECT_EQ(ECONNABORTED, socket.get_write_error());
+    EXPECT_EQ(xirr_tcp_socket::unconnected, socket.get_state());
+}
+
 TEST_F(TcpSocketTest, PeerCloseIsOrderlyWithOrWithoutCloseNotify)
 {
     for (bool notify : {true, false}) {

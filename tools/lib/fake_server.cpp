@@ -72,6 +72,9 @@ void fake_server::stop()
     if (thread_.joinable())
         thread_.join();
     drop_connection(false);
+    for (int fd : lingering_)
+        close(fd);
+    lingering_.clear();
     if (listener_ >= 0)
         close(listener_);
     listener_ = -1;
@@ -187,6 +190,7 @@ void fake_server::run()
         }
         poll_once();
         run_actions();
+        poll_lingering();
     }
 }
 
@@ -211,6 +215,20 @@ void fake_server::poll_once()
         step_handshake();
     else
         read_available();
+}
+
+void fake_server::poll_lingering()
+{
+    for (size_t i = 0; i < lingering_.size();) {
+        char buffer[4096];
+        ssize_t n = recv(lingering_[i], buffer, sizeof buffer, 0);
+        if (n > 0 || (n < 0 && (errno == EAGAIN || errno == EINTR))) {
+            i++;
+            continue;
+        }
+        close(lingering_[i]);
+        lingering_.erase(lingering_.begin() + (long)i);
+    }
 }
 
 void fake_server::accept_connection()
@@ -380,8 +398,10 @@ void fake_server::drop_connection(bool notify)
         SSL_free(current_.ssl);
         ERR_clear_error();
     }
-    if (current_.fd >= 0)
-        close(current_.fd);
+    if (current_.fd >= 0) {
+        shutdown(current_.fd, SHUT_WR);
+        lingering_.push_back(current_.fd);
+    }
     std::lock_guard<std::mutex> lock(mutex_);
     current_.fd = -1;
     current_.ssl = nullptr;

@@ -50,7 +50,10 @@ public:
     // Queues the bytes for one write on the current connection.
     void send(const std::string &bytes);
     // Queues closing the current connection: with notify, a TLS close
-    // notification first; without, the TCP connection just drops.
+    // notification first; without, the TCP connection just ends.  Either
+    // way the server stops sending (FIN) and then discards what the client
+    // still sends until it closes too, so unread client bytes never turn
+    // the close into a reset that would destroy data in flight.
     void close_connection(bool notify = true);
     // Stops or resumes reading from the connection (so a client's writes
     // back up).  Takes effect at once.
@@ -101,6 +104,7 @@ private:
     std::condition_variable changed_;
     std::deque<action> actions_;
     std::vector<std::string> received_;
+    std::vector<int> lingering_;
     receive_handler handler_;
     connection current_;
     int accepted_ = 0;
@@ -119,6 +123,7 @@ private:
     bool write_all(const std::string &bytes);
     bool wait_writable(bool want_read);
     void drop_connection(bool notify);
+    void poll_lingering();
     template <typename Pred> bool wait_until(int ms, Pred pred);
 };
 
