@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/utils.h>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,21 @@ int lit_pixels(const wxRect &r)
     return lit;
 }
 
+// Pumps events until the screen area shows at least `wanted` lit pixels,
+// for at most five seconds (a loaded machine paints late).
+int wait_for_lit_pixels(const wxRect &r, int wanted)
+{
+    int lit = 0;
+    for (int attempt = 0; attempt < 50; attempt++) {
+        pump();
+        lit = lit_pixels(r);
+        if (lit >= wanted)
+            break;
+        wxMilliSleep(100);
+    }
+    return lit;
+}
+
 TEST(AnsiDisplayWindow, ShowsWrittenTextOnTheScreen)
 {
     wxFrame *frame = new wxFrame(nullptr, wxID_ANY, "skiff text test", wxPoint(0, 0), wxSize(420, 320));
@@ -60,7 +76,7 @@ TEST(AnsiDisplayWindow, ShowsWrittenTextOnTheScreen)
     }
     display->refresh_text();
     pump();
-    EXPECT_GT(lit_pixels(area), 500);
+    EXPECT_GT(wait_for_lit_pixels(area, 500), 500);
     EXPECT_EQ(view->get_last_line(), 60);
     EXPECT_TRUE(display->is_following());
 
