@@ -1,0 +1,55 @@
+#ifndef SKIFF_INPUT_BUTTON_RECORDS_H
+#define SKIFF_INPUT_BUTTON_RECORDS_H
+
+#include "support/fixed_text.h"
+
+// The server records that set up the button bars, decoded without any
+// window, so that the bars only apply the result.  Each parser writes its
+// own warnings to the debug log.  Main thread only.
+
+// The decimal number that starts at text (digits only; 0 when there is
+// none).  Values too large for an int saturate at 999999999.
+int tag_number(const char *text);
+
+// "b" N records: one hint button.
+struct hint_record {
+    int number = 0;          // 1 to 12 when valid
+    bool apply = false;      // false: bogus number or a "t" record
+    bool has_command = false;
+    fixed_text label;        // the payload's first line
+    fixed_text command;      // everything after it (the button cuts it)
+};
+
+// Decodes a hint record; false when it must be ignored (the bogus-number
+// warning is logged here).
+bool parse_hint_record(const char *tag, const char *payload, hint_record &out);
+
+// "bf" N records: one function-key caption.
+struct fkey_record {
+    int number = 0;
+    bool has_caption = false;  // false: the key loses its caption
+    fixed_text caption;        // the first non-empty line
+};
+
+// Decodes a function-key record; false when it must be ignored (numbers 9
+// to 12 silently, any other bad number with the bogus-number warning).
+bool parse_fkey_record(const char *tag, const char *payload, fkey_record &out);
+
+// "dirs" records: the direction pad switch and the exit mask.
+enum { dirs_bad = -1, dirs_off = 0, dirs_on = 1 };
+struct dirs_record {
+    int pad_switch = dirs_bad;
+    bool has_mask = false;
+    int mask = 0;  // ten exit bits
+};
+
+// Decodes a dirs payload.  A first word other than "on" or "off" (any case)
+// logs the bad-dirs warning; the exit mask is still taken from the second
+// word.  Always succeeds.
+void parse_dirs_record(const char *payload, dirs_record &out);
+
+// The exit mask of two letters: ((c1 - 'A') << 5) | (c2 - 'A'), kept to ten
+// bits.
+int exit_mask_from_letters(char c1, char c2);
+
+#endif
