@@ -11,7 +11,14 @@
 #include "app/command_line.h"
 #include "app/config_directory.h"
 #include "app/display_size.h"
+#include "app/shared_fonts.h"
 #include "app/xirr_app.h"
+#include "app/xirr_mw.h"
+#include "config/skiff_config.h"
+#include "draw/builtin_images.h"
+#include "draw/xirr_font.h"
+#include "draw/themes.h"
+#include "text/xirr_text_hooks.h"
 #include "support/debug_log.h"
 #include "support/random.h"
 #include "support/ssl_context.h"
@@ -52,13 +59,18 @@ bool xirr_app::OnInit()
     }
     load_system_config_directory();
     random_seed(static_cast<uint32_t>(time(nullptr)));
-    // Theme colour tables are built here.
+    build_theme_tables();
     wxImage::AddHandler(new wxPNGHandler);
-    // The built-in images are decoded and the shared fonts created here.
-    // The system configuration is loaded here, then:
+    load_builtin_images();
+    create_shared_fonts(8);
+    the_main_text_font = main_font;
+    // The system configuration file is read here once the client has it;
+    // until then every character option starts at its default.
+    SkiffConfig::instance().setup_default_config(nullptr);
     delete_boot_name_file();
     read_arguments(argv, argc);
-    // The background and button themes are applied here.
+    switch_background_theme();
+    switch_button_theme();
     show_main_frame();
     read_display_size();
     // The soundpack updater starts here.
@@ -67,7 +79,7 @@ bool xirr_app::OnInit()
 
 void xirr_app::show_main_frame()
 {
-    frame_ = new wxFrame(nullptr, wxID_ANY, "Veymoor", wxDefaultPosition, wxSize(984, 728));
+    frame_ = new xirr_mw("Veymoor", wxDefaultPosition, wxSize(984, 728));
     frame_->Show(true);
     SetTopWindow(frame_);
 }

@@ -61,7 +61,7 @@ xirr_mw::xirr_mw(const wxString &title, const wxPoint &pos, const wxSize &size)
     Bind(wxEVT_CLOSE_WINDOW, &xirr_mw::on_close, this);
     Bind(wxEVT_PAINT, &xirr_mw::repaint_handler, this);
     Bind(wxEVT_ERASE_BACKGROUND, &xirr_mw::on_erase_background, this);
-    for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_MIDDLE_DOWN,
+    for (const wxEventTypeTag<wxMouseEvent> &type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_MIDDLE_DOWN,
                              wxEVT_MIDDLE_UP, wxEVT_MIDDLE_DCLICK, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP,
                              wxEVT_RIGHT_DCLICK, wxEVT_AUX1_DOWN, wxEVT_AUX1_UP, wxEVT_AUX1_DCLICK,
                              wxEVT_AUX2_DOWN, wxEVT_AUX2_UP, wxEVT_AUX2_DCLICK, wxEVT_MOTION,
