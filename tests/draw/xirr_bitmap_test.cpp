@@ -230,3 +230,306 @@ TEST(xirr_bitmap, filled_circle_radius_1_is_a_3x3_block)
     s.DrawFilledCircle(2, 2, 1, ink);
     EXPECT_EQ(surface_mask(s, ink), ".....\n.###.\n.###.\n.###.\n.....\n");
 }
+
+namespace {
+
+// The gradient line's stepping, walked in full from the first end point; the
+// colours that land on a w x h surface.
+xirr_bitmap reference_gradient(int w, int h, long long x1, long long y1, long long x2,
+                               long long y2, const rgb_color &from, const rgb_color &to)
+{
+    xirr_bitmap s = black_surface(w, h);
+    long long dx = x2 - x1, dy = y2 - y1;
+    bool xm = llabs(dy) < llabs(dx);
+    long long m = xm ? llabs(dx) : llabs(dy), n = xm ? llabs(dy) : llabs(dx);
+    long long a = xm ? x1 : y1, b = xm ? y1 : x1;
+    int as = (xm ? dx : dy) < 0 ? -1 : 1, bs = (xm ? dy : dx) < 0 ? -1 : 1;
+    long long err = -(m / 2);
+    long long col[3] = {from.red * 256LL, from.green * 256LL, from.blue * 256LL};
+    long long inc[3] = {(to.red * 256LL - col[0]) / (m + 1), (to.green * 256LL - col[1]) / (m + 1),
+                        (to.blue * 256LL - col[2]) / (m + 1)};
+    for (long long i = 0; i <= m; i++) {
+        long long x = xm ? a : b, y = xm ? b : a;
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            s.SetPixel((int)x, (int)y, (int)(col[0] >> 8), (int)(col[1] >> 8), (int)(col[2] >> 8));
+        err += n;
+        if (err >= 0) {
+            b += bs;
+            err -= m;
+        }
+        a += as;
+        for (int ch = 0; ch < 3; ch++)
+            col[ch] += inc[ch];
+    }
+    return s;
+}
+
+bool same_pixels(const xirr_bitmap &a, const xirr_bitmap &b)
+{
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight())
+        return false;
+    for (int y = 0; y < a.GetHeight(); y++)
+        for (int x = 0; x < a.GetWidth(); x++)
+            if (a.GetPixel(x, y) != b.GetPixel(x, y))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(xirr_bitmap, gradient_line_ramps_and_stops_one_step_short)
+{
+    xirr_bitmap s = black_surface(12, 3);
+    s.DrawGradientLine(0, 1, 9, 1, color_black, rgb_color(250, 0, 10));
+    // (250 * 256) / 10 = 6400 per pixel, so red goes 0, 25, ... 225.
+    for (int k = 0; k < 10; k++)
+        EXPECT_EQ(s.GetPixel(k, 1), rgb_color(25 * k, 0, k)) << k;
+    EXPECT_EQ(s.GetPixel(10, 1), color_black);
+
+    // Walked in the given order: reversed, the ramp starts at the right.
+    xirr_bitmap r = black_surface(12, 3);
+    r.DrawGradientLine(9, 1, 0, 1, color_black, rgb_color(250, 0, 10));
+    EXPECT_EQ(r.GetPixel(9, 1), color_black);
+    EXPECT_EQ(r.GetPixel(0, 1), rgb_color(225, 0, 9));
+
+    xirr_bitmap one = black_surface(3, 3);
+    one.DrawGradientLine(1, 1, 1, 1, ink, color_white);
+    EXPECT_EQ(one.GetPixel(1, 1), ink);
+}
+
+TEST(xirr_bitmap, gradient_line_matches_its_stepping_when_clipped)
+{
+    struct { long long x1, y1, x2, y2; } cases[] = {
+        {0, 0, 15, 7}, {15, 7, 0, 0}, {3, 14, 9, 0}, {-20, -3, 30, 12}, {30, 12, -20, -3},
+        {2, -40, 11, 55}, {-1000, 900, 1100, -800}, {5, 5, 5, 20}, {-3000001, 2, 3000000, 13},
+        {7, -2999999, 8, 3000000}, {0, 0, 1, 0}, {-1, 15, 0, 16}, {1, 1, 2, 2},
+    };
+    rgb_color from(10, 200, 30), to(250, 0, 130);
+    for (const auto &c : cases) {
+        xirr_bitmap s = black_surface(16, 16);
+        s.DrawGradientLine((int)c.x1, (int)c.y1, (int)c.x2, (int)c.y2, from, to);
+        EXPECT_TRUE(same_pixels(s, reference_gradient(16, 16, c.x1, c.y1, c.x2, c.y2, from, to)))
+            << c.x1 << "," << c.y1 << " -> " << c.x2 << "," << c.y2;
+    }
+}
+
+TEST(xirr_bitmap, random_lines_match_the_stepping_rule)
+{
+    std::mt19937 rng(1234);
+    std::uniform_int_distribution<int> near(-40, 60), far(-5000, 5000);
+    for (int i = 0; i < 400; i++) {
+        auto &d = i % 4 == 0 ? far : near;
+        int x1 = d(rng), y1 = d(rng), x2 = d(rng), y2 = d(rng);
+        xirr_bitmap s = black_surface(20, 20);
+        s.DrawLine(x1, y1, x2, y2, ink);
+        ASSERT_EQ(surface_mask(s, ink), reference_line_mask(20, 20, x1, y1, x2, y2))
+            << x1 << "," << y1 << " -> " << x2 << "," << y2;
+        xirr_bitmap g = black_surface(20, 20);
+        g.DrawGradientLine(x1, y1, x2, y2, color_red, color_blue);
+        ASSERT_TRUE(same_pixels(g, reference_gradient(20, 20, x1, y1, x2, y2, color_red, color_blue)))
+            << x1 << "," << y1 << " -> " << x2 << "," << y2;
+    }
+}
+
+TEST(xirr_bitmap, y_gradient_254_rows_draws_1_to_254)
+{
+    xirr_bitmap s = black_surface(3, 258);
+    s.DrawYGradientRectangle(1, 255, 0, 2, color_black, color_white);
+    for (int k = 0; k < 254; k++)
+        ASSERT_EQ(s.GetPixel(1, 2 + k), rgb_color(k + 1, k + 1, k + 1)) << k;
+    EXPECT_EQ(s.GetPixel(0, 1), color_black);
+    EXPECT_EQ(s.GetPixel(0, 256), color_black);
+    EXPECT_EQ(s.GetPixel(2, 100), color_black);
+}
+
+TEST(xirr_bitmap, gradient_rectangles_clip_and_start_the_ramp_at_the_first_visible_line)
+{
+    // 10 columns from -2 to 7: step (200 * 256) / 11 = 4654, and the first
+    // visible column gets the first step.
+    xirr_bitmap s = black_surface(4, 2);
+    s.DrawXGradientRectangle(-2, -5, 7, 0, color_black, rgb_color(200, 0, 0));
+    for (int k = 0; k < 4; k++)
+        EXPECT_EQ(s.GetPixel(k, 0), rgb_color(((k + 1) * 4654) >> 8, 0, 0)) << k;
+    EXPECT_EQ(surface_mask(s, color_black), "....\n####\n");
+
+    xirr_bitmap y = black_surface(2, 4);
+    y.DrawYGradientRectangle(1, -2, 9, 7, color_black, rgb_color(0, 0, 200));
+    for (int k = 0; k < 4; k++)
+        EXPECT_EQ(y.GetPixel(1, k), rgb_color(0, 0, ((k + 1) * 4654) >> 8)) << k;
+    EXPECT_EQ(y.GetPixel(0, 0), color_black);
+
+    struct { int x1, y1, x2, y2; } outside[] = {
+        {-9, 0, -1, 3}, {4, 0, 9, 3}, {0, -9, 3, -1}, {0, 2, 3, 9}, {INT_MIN, 0, INT_MIN + 3, 1}};
+    for (const auto &o : outside) {
+        xirr_bitmap t = black_surface(4, 2);
+        t.DrawXGradientRectangle(o.x1, o.y1, o.x2, o.y2, color_white, color_white);
+        t.DrawYGradientRectangle(o.x1, o.y1, o.x2, o.y2, color_white, color_white);
+        EXPECT_EQ(surface_mask(t, color_black), "####\n####\n") << o.x1 << "," << o.y1;
+    }
+    xirr_bitmap whole = black_surface(3, 3);
+    whole.DrawXGradientRectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX, color_black, color_white);
+    whole.DrawYGradientRectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX, color_black, color_white);
+}
+
+TEST(xirr_bitmap, filled_circle_shapes_and_clipping)
+{
+    struct circle_case {
+        int cx, cy, r;
+        const char *mask;
+    } cases[] = {
+        {3, 3, 0, ".......\n.......\n.......\n...#...\n.......\n.......\n.......\n"},
+        {3, 3, -4, ".......\n.......\n.......\n...#...\n.......\n.......\n.......\n"},
+        // r(r+1) = 6: half-widths 1, 2, 2, 2, 1.
+        {3, 3, 2, ".......\n..###..\n.#####.\n.#####.\n.#####.\n..###..\n.......\n"},
+        // r(r+1) = 12: half-widths 1, 2, 3, 3, 3, 2, 1.
+        {3, 3, 3, "..###..\n.#####.\n#######\n#######\n#######\n.#####.\n..###..\n"},
+        {0, 0, 2, "###....\n###....\n##.....\n.......\n.......\n.......\n.......\n"},
+        {6, 6, 1, ".......\n.......\n.......\n.......\n.......\n.....##\n.....##\n"},
+        {-3, 3, 2, ".......\n.......\n.......\n.......\n.......\n.......\n.......\n"},
+        {3, 9, 2, ".......\n.......\n.......\n.......\n.......\n.......\n.......\n"},
+        {3, -2, 2, "..###..\n.......\n.......\n.......\n.......\n.......\n.......\n"},
+        {3, 3, INT_MAX, "#######\n#######\n#######\n#######\n#######\n#######\n#######\n"},
+        {INT_MIN, INT_MAX, INT_MAX, ".......\n.......\n.......\n.......\n.......\n.......\n.......\n"},
+    };
+    for (const circle_case &c : cases) {
+        xirr_bitmap s = black_surface(7, 7);
+        s.DrawFilledCircle(c.cx, c.cy, c.r, ink);
+        EXPECT_EQ(surface_mask(s, ink), c.mask) << c.cx << "," << c.cy << " r " << c.r;
+    }
+}
+
+TEST(xirr_bitmap, polygon_point_limits_log_and_draw_nothing)
+{
+    std::vector<xirr_point> pts(1000);
+    for (int i = 0; i < 1000; i++)
+        pts[i] = xirr_point{i % 2 ? 9 : 0, i % 4 < 2 ? 0 : 9};
+    struct { int count; const char *log; } cases[] = {
+        {2, "Error in xirr_bitmap::DrawPolygon(), only got 2 points, need a minimum of 3.\n"},
+        {0, "Error in xirr_bitmap::DrawPolygon(), only got 0 points, need a minimum of 3.\n"},
+        {-4, "Error in xirr_bitmap::DrawPolygon(), only got -4 points, need a minimum of 3.\n"},
+        {1000, "Error in xirr_bitmap::DrawPolygon(), got 1000 points, max is 1000.\n"},
+        {5000, "Error in xirr_bitmap::DrawPolygon(), got 5000 points, max is 1000.\n"},
+    };
+    for (const auto &c : cases) {
+        xirr_bitmap s = black_surface(10, 10);
+        testing::internal::CaptureStdout();
+        s.DrawPolygon(c.count, pts.data(), 0, 0, ink, ink);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.log);
+        EXPECT_EQ(surface_mask(s, color_black), surface_mask(black_surface(10, 10), color_black));
+    }
+    // Below debug level 1 the limits are silent.
+    int saved = debug_level;
+    debug_level = 0;
+    testing::internal::CaptureStdout();
+    xirr_bitmap s = black_surface(10, 10);
+    s.DrawPolygon(2, pts.data(), 0, 0, ink, ink);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    debug_level = saved;
+}
+
+TEST(xirr_bitmap, polygon_of_999_points_is_drawn)
+{
+    std::vector<xirr_point> pts(999);
+    for (int i = 0; i < 999; i++) {
+        double a = 2 * 3.14159265358979 * i / 999;
+        pts[i] = xirr_point{(int)(10 + 8 * cos(a)), (int)(10 + 8 * sin(a))};
+    }
+    xirr_bitmap s = black_surface(20, 20);
+    testing::internal::CaptureStdout();
+    s.DrawPolygon(999, pts.data(), 0, 0, color_white, ink);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(s.GetPixel(10, 10), ink);
+    EXPECT_EQ(s.GetPixel(0, 0), color_black);
+}
+
+TEST(xirr_bitmap, polygon_fill_then_outline)
+{
+    // Edges count on the rows below their top, so the square's fill covers
+    // rows 3..7 and the outline then covers its border.
+    const xirr_point square[] = {{2, 2}, {7, 2}, {7, 7}, {2, 7}};
+    xirr_bitmap s = black_surface(10, 10);
+    s.DrawPolygon(4, square, 0, 0, color_white, ink);
+    EXPECT_EQ(surface_mask(s, ink), "..........\n"
+                                    "..........\n"
+                                    "..........\n"
+                                    "...####...\n"
+                                    "...####...\n"
+                                    "...####...\n"
+                                    "...####...\n"
+                                    "..........\n"
+                                    "..........\n"
+                                    "..........\n");
+    EXPECT_EQ(surface_mask(s, color_white), "..........\n"
+                                            "..........\n"
+                                            "..######..\n"
+                                            "..#....#..\n"
+                                            "..#....#..\n"
+                                            "..#....#..\n"
+                                            "..#....#..\n"
+                                            "..######..\n"
+                                            "..........\n"
+                                            "..........\n");
+
+    // The offsets move both fill and outline.
+    xirr_bitmap o = black_surface(10, 10);
+    o.DrawPolygon(4, square, -2, 1, color_white, ink);
+    EXPECT_EQ(surface_mask(o, color_white, 0, 3, 6, 6), "######\n#....#\n#....#\n#....#\n#....#\n"
+                                                        "######\n");
+    EXPECT_EQ(o.GetPixel(1, 4), ink);
+}
+
+TEST(xirr_bitmap, polygon_triangle_edges_have_the_outline_colour)
+{
+    const xirr_point tri[] = {{1, 1}, {8, 1}, {1, 8}};
+    xirr_bitmap s = black_surface(10, 10);
+    s.DrawPolygon(3, tri, 0, 0, color_white, ink);
+    EXPECT_EQ(surface_mask(s, color_white), "..........\n"
+                                            ".########.\n"
+                                            ".#.....#..\n"
+                                            ".#....#...\n"
+                                            ".#...#....\n"
+                                            ".#..#.....\n"
+                                            ".#.#......\n"
+                                            ".##.......\n"
+                                            ".#........\n"
+                                            "..........\n");
+    EXPECT_EQ(surface_mask(s, ink), "..........\n"
+                                    "..........\n"
+                                    "..#####...\n"
+                                    "..####....\n"
+                                    "..###.....\n"
+                                    "..##......\n"
+                                    "..#.......\n"
+                                    "..........\n"
+                                    "..........\n"
+                                    "..........\n");
+}
+
+TEST(xirr_bitmap, polygon_uses_the_even_odd_rule)
+{
+    // A five-pointed star: its centre pentagon is crossed twice, so unfilled.
+    const xirr_point star[] = {{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}};
+    xirr_bitmap s = black_surface(21, 21);
+    s.DrawPolygon(5, star, 0, 0, color_white, ink);
+    EXPECT_EQ(s.GetPixel(10, 11), color_black);
+    EXPECT_EQ(s.GetPixel(10, 4), ink);
+    EXPECT_EQ(s.GetPixel(3, 8), ink);
+    EXPECT_EQ(s.GetPixel(17, 8), ink);
+}
+
+TEST(xirr_bitmap, polygon_reaching_far_outside_is_clipped_exactly)
+{
+    // Hypotenuse x = y from far above: row y is filled up to column y, which
+    // the outline then covers.
+    const xirr_point tri[] = {{-100000, -100000}, {10, 10}, {-100000, 10}};
+    xirr_bitmap s = black_surface(6, 6);
+    s.DrawPolygon(3, tri, 0, 0, color_white, ink);
+    EXPECT_EQ(surface_mask(s, ink), "......\n#.....\n##....\n###...\n####..\n#####.\n");
+    EXPECT_EQ(surface_mask(s, color_white), "#.....\n.#....\n..#...\n...#..\n....#.\n.....#\n");
+
+    const xirr_point huge[] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX},
+                               {INT_MIN, INT_MAX}};
+    xirr_bitmap h = black_surface(6, 6);
+    h.DrawPolygon(4, huge, 5, -7, color_white, ink);
+    EXPECT_EQ(surface_mask(h, ink), "######\n######\n######\n######\n######\n######\n");
+}
