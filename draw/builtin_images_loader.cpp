@@ -1,9 +1,9 @@
 // Decoding of the built-in images with the toolkit's PNG decoder.
 #include <wx/image.h>
 #include <wx/imagpng.h>
-#include <wx/mstream.h>
 
 #include "draw/builtin_images.h"
+#include "draw/surface_transfer.h"
 #include "draw/xirr_bitmap.h"
 #include "support/builtin_resources.h"
 #include "support/debug_log.h"
@@ -14,21 +14,11 @@ namespace {
 xirr_bitmap *decode_resource(const char *name)
 {
     const builtin_resource *res = find_builtin_resource(name);
-    if (!res) {
-        if (debug_level > 0)
-            debug_log("Error in load_builtin_images(), no built-in image '%s'.\n", name);
-        return nullptr;
-    }
-    wxMemoryInputStream in(res->data, res->size);
-    wxImage image;
-    if (!image.LoadFile(in, wxBITMAP_TYPE_PNG) || !image.IsOk()) {
-        if (debug_level > 0)
-            debug_log("Error in load_builtin_images(), cannot decode '%s'.\n", name);
-        return nullptr;
-    }
     xirr_bitmap *b = new xirr_bitmap();
-    if (!b->assign_planes(image.GetWidth(), image.GetHeight(), image.GetData(),
-                          image.HasAlpha() ? image.GetAlpha() : nullptr)) {
+    if (!res || !surface_from_png(res->data, res->size, *b)) {
+        if (debug_level > 0)
+            debug_log("Error in load_builtin_images(), cannot decode the built-in image '%s'.\n",
+                      name);
         delete b;
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "draw/themes.h"
 
+#include "config/skiff_config.h"
 #include "support/debug_log.h"
 
 namespace {
@@ -161,6 +162,22 @@ void switch_background_theme(int option_value)
         picked = background_themes[theme_blue];
     }
     active_background_theme = picked;
+}
+
+static int current_option(char_option option)
+{
+    const char_config *cfg = SkiffConfig::instance().current_char_cfg;
+    return cfg ? cfg->get(option) : 0;
+}
+
+void switch_button_theme()
+{
+    switch_button_theme(current_option(char_option::current_theme));
+}
+
+void switch_background_theme()
+{
+    switch_background_theme(current_option(char_option::current_background_theme));
 }
 
 const button_theme &current_button_theme()

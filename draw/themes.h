@@ -63,6 +63,10 @@ void build_theme_tables();
 // character configuration is loaded); any unknown value gives Blue.
 void switch_button_theme(int option_value);
 void switch_background_theme(int option_value);
+// The same with current_theme or current_background_theme of the current
+// character configuration (0 when none is loaded).
+void switch_button_theme();
+void switch_background_theme();
 
 // The table index of an option value (Blue for unknown values).
 int theme_index_of_value(int option_value);

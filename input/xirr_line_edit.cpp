@@ -65,10 +65,16 @@ void xirr_line_edit::set_normal_input()
 
 void xirr_line_edit::set_input_font(const wxFont &font)
 {
+    bool hidden = hidden_style_;
     apply_input_style();
     font_ = font;
     SetFont(font);
     apply_input_style();
+    // A font change at a password prompt must not make the password visible.
+    if (hidden) {
+        hidden_style_ = true;
+        apply_colours(*wxBLACK);
+    }
 }
 
 void xirr_line_edit::clear_line()

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "config/skiff_config.h"
 #include "draw/themes.h"
 #include "support/debug_log.h"
 
@@ -58,4 +59,25 @@ TEST(themes, tables_hold_the_tabled_colours)
     EXPECT_EQ(background_themes[theme_blue]->c0, rgb_color(0, 0, 96));
     EXPECT_EQ(background_themes[theme_green]->c1, rgb_color(0, 48, 0));
     EXPECT_EQ(background_themes[theme_grey]->c2, rgb_color(16, 16, 16));
+}
+
+TEST(themes, switching_reads_the_current_character_options)
+{
+    build_theme_tables();
+    SkiffConfig &config = SkiffConfig::instance();
+    char_config *saved = config.current_char_cfg;
+    config.current_char_cfg = nullptr;
+    switch_background_theme();
+    switch_button_theme();
+    EXPECT_EQ(active_button_theme, button_themes[theme_yellow]);
+    EXPECT_EQ(active_background_theme, background_themes[theme_yellow]);
+    char_config cfg;
+    cfg.put(char_option::current_theme, 80);
+    cfg.put(char_option::current_background_theme, 3);
+    config.current_char_cfg = &cfg;
+    switch_background_theme();
+    switch_button_theme();
+    EXPECT_EQ(active_button_theme, button_themes[theme_purple]);
+    EXPECT_EQ(active_background_theme, background_themes[theme_blue]);
+    config.current_char_cfg = saved;
 }

@@ -140,6 +140,8 @@ TEST_F(line_edit_window, hidden_input_is_black_on_black_and_not_stored)
     ASSERT_TRUE(edit->GetStyle(1, recalled));
     EXPECT_EQ(recalled.GetTextColour(), *wxBLACK);
     edit->clear_line();
+    // So does a font change (Control-plus at the prompt).
+    edit->set_input_font(wxFont(wxFontInfo(12).Family(wxFONTFAMILY_MODERN)));
     xdotool("type --delay 5 'secret'");
     ASSERT_TRUE(pump_until([&] { return edit->line_text() == "secret"; }));
     wxTextAttr style;
