@@ -12,6 +12,8 @@
 #include "app/config_directory.h"
 #include "app/display_size.h"
 #include "app/xirr_app.h"
+#include "draw/builtin_images.h"
+#include "draw/themes.h"
 #include "support/debug_log.h"
 #include "support/random.h"
 #include "support/ssl_context.h"
@@ -52,13 +54,15 @@ bool xirr_app::OnInit()
     }
     load_system_config_directory();
     random_seed(static_cast<uint32_t>(time(nullptr)));
-    // Theme colour tables are built here.
+    build_theme_tables();
     wxImage::AddHandler(new wxPNGHandler);
-    // The built-in images are decoded and the shared fonts created here.
+    load_builtin_images();
+    // The shared fonts are created here (then handed to set_button_fonts).
     // The system configuration is loaded here, then:
     delete_boot_name_file();
     read_arguments(argv, argc);
-    // The background and button themes are applied here.
+    switch_background_theme();
+    switch_button_theme();
     show_main_frame();
     read_display_size();
     // The soundpack updater starts here.

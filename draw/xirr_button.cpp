@@ -11,6 +11,8 @@
 xirr_button::xirr_button(wxWindow *parent, wxWindowID id) : xirr_image_button(parent, id)
 {
     label[0] = 0;
+    // A button shown before its first label or size still shows a face.
+    rebuild_images();
 }
 
 void xirr_button::set_label(const char *text)

@@ -1,7 +1,6 @@
 #include "input/button_records.h"
 
 #include <cstring>
-#include <strings.h>
 
 #include "support/debug_log.h"
 
@@ -72,45 +71,4 @@ bool parse_fkey_record(const char *tag, const char *payload, fkey_record &out)
         out.caption.assign_line(payload);
     }
     return true;
-}
-
-int exit_mask_from_letters(char c1, char c2)
-{
-    // Letters outside 'A'..0x60 would give negative or wider values; the
-    // pad and the automap only know ten exits.
-    unsigned hi = static_cast<unsigned>(c1 - 'A');
-    unsigned lo = static_cast<unsigned>(c2 - 'A');
-    return static_cast<int>(((hi << 5) | lo) & 0x3ff);
-}
-
-static bool is_blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-void parse_dirs_record(const char *payload, dirs_record &out)
-{
-    out = dirs_record();
-    if (!payload)
-        payload = "";
-    const char *p = payload;
-    while (is_blank(*p))
-        p++;
-    const char *word = p;
-    while (*p && !is_blank(*p))
-        p++;
-    size_t len = p - word;
-    if (len == 2 && strncasecmp(word, "on", 2) == 0)
-        out.pad_switch = dirs_on;
-    else if (len == 3 && strncasecmp(word, "off", 3) == 0)
-        out.pad_switch = dirs_off;
-    else if (debug_level > 1)
-        debug_log("Warning in xirr_mw::process_tagged_data(), bad dirs string '%s'.\n", payload);
-    while (is_blank(*p))
-        p++;
-    // Both letters are needed: a single one would read past the word.
-    if (p[0] && !is_blank(p[0]) && p[1] && !is_blank(p[1])) {
-        out.has_mask = true;
-        out.mask = exit_mask_from_letters(p[0], p[1]);
-    }
 }

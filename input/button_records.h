@@ -35,21 +35,4 @@ struct fkey_record {
 // to 12 silently, any other bad number with the bogus-number warning).
 bool parse_fkey_record(const char *tag, const char *payload, fkey_record &out);
 
-// "dirs" records: the direction pad switch and the exit mask.
-enum { dirs_bad = -1, dirs_off = 0, dirs_on = 1 };
-struct dirs_record {
-    int pad_switch = dirs_bad;
-    bool has_mask = false;
-    int mask = 0;  // ten exit bits
-};
-
-// Decodes a dirs payload.  A first word other than "on" or "off" (any case)
-// logs the bad-dirs warning; the exit mask is still taken from the second
-// word.  Always succeeds.
-void parse_dirs_record(const char *payload, dirs_record &out);
-
-// The exit mask of two letters: ((c1 - 'A') << 5) | (c2 - 'A'), kept to ten
-// bits.
-int exit_mask_from_letters(char c1, char c2);
-
 #endif

@@ -67,16 +67,3 @@ void xirr_direction_buttons::set_exit_mask(int mask)
             buttons_[i]->set_lit((mask & bit) != 0);
     }
 }
-
-dirs_record xirr_direction_buttons::apply_dirs_record(const char *payload)
-{
-    dirs_record d;
-    parse_dirs_record(payload, d);
-    if (d.pad_switch == dirs_on)
-        directions_on();
-    else if (d.pad_switch == dirs_off)
-        directions_off();
-    if (d.has_mask)
-        set_exit_mask(d.mask);
-    return d;
-}

@@ -3,14 +3,14 @@
 
 #include "draw/xirr_transparent_window.h"
 #include "input/button_bar_layout.h"
-#include "input/button_records.h"
 
 class xirr_command_button;
 
 // The direction pad: eleven command buttons for the eight compass
 // directions, up, down and out, 97 x 130 pixels.  The server switches it on
-// and off and lights the buttons of the current room's exits.  GUI thread
-// only.
+// and off and lights the buttons of the current room's exits ("dirs"
+// records: directions_on or directions_off, then set_exit_mask).  Delete it
+// before its owner window is destroyed.  GUI thread only.
 class xirr_direction_buttons : public xirr_transparent_window {
 public:
     explicit xirr_direction_buttons(wxWindow *owner);
@@ -30,10 +30,6 @@ public:
     // Lights each of the ten direction buttons whose exit bit is set and
     // unlights the others; the out button is not touched.
     void set_exit_mask(int mask);
-
-    // A "dirs" record: switches the pad and applies the exit mask.  Returns
-    // the decoded record, whose mask the automap also takes.
-    dirs_record apply_dirs_record(const char *payload);
 
     xirr_command_button *button(int i) const { return buttons_[i]; }
 

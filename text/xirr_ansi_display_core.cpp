@@ -35,6 +35,12 @@ int color_slot(int code)
     }
 }
 
+// Printable ASCII, 0x20-0x7E.
+inline bool is_plain_byte(unsigned char b)
+{
+    return static_cast<unsigned char>(b - 0x20) < 0x5F;
+}
+
 bool is_shown_byte(unsigned char b)
 {
     return b == '\t' || (b >= 0x1C && b <= 0x7E && b != 0x1B) || b >= 0x80;
@@ -61,9 +67,9 @@ void xirr_ansi_display_core::flush_text_buffer(char *buffer, int *length)
 {
     if (*length == 0)
         return;
-    buffer[*length] = 0;
+    int n = *length;
     *length = 0;
-    show_text(buffer);
+    show_text(buffer, n);
 }
 
 void xirr_ansi_display_core::write_ansi_data(const char *data, int length)
@@ -76,42 +82,61 @@ void xirr_ansi_display_core::write_ansi_data(const char *data, int length)
     const unsigned char *p = reinterpret_cast<const unsigned char *>(data);
     const unsigned char *end = p + length;
     while (p < end) {
-        unsigned char b = *p++;
-        if (parser_state_ == 1) {
-            if (b >= 0x20 && b <= 0x7E) {  // plain text, the common case
-                buffer[n++] = static_cast<char>(b);
-                if (n >= text_buffer_size)
-                    flush_text_buffer(buffer, &n);
-            } else if (b == 0x1B) {  // ESC: start of a sequence
+        if (parser_state_ != 1) {
+            parse_escape_byte(*p++);
+        } else if (is_plain_byte(*p)) {
+            // Plain text, the common case: copy the whole run at once.
+            const unsigned char *run = p;
+            const unsigned char *limit = end - p > text_buffer_size - n ? p + (text_buffer_size - n) : end;
+            while (p < limit && is_plain_byte(*p))
+                p++;
+            memcpy(buffer + n, run, p - run);
+            n += static_cast<int>(p - run);
+            if (n >= text_buffer_size)
                 flush_text_buffer(buffer, &n);
-                parser_state_ = 2;
-                escape_step_ = 0;
-                escape_value_ = 0;
-            } else if (b == '\n') {  // end of line: the colour is settled
-                buffer[n++] = '\n';
-                flush_text_buffer(buffer, &n);
-                process_ansi_color();
-            } else if (is_shown_byte(b)) {
-                buffer[n++] = b >= 0x80 ? '.' : static_cast<char>(b);
-                if (n >= text_buffer_size)
-                    flush_text_buffer(buffer, &n);
-            }
-            // Every other control byte (CR and BEL among them) is dropped.
-        } else if (escape_step_ == 0) {  // after ESC
-            if (b == '[') {
-                escape_step_ = 1;
-            } else {
-                parser_state_ = 1;
-                handle_single_byte_escape(b);
-            }
-        } else if (b >= '0' && b <= '9') {  // CSI parameter digit
-            escape_value_ = escape_value_ * 16 + (b - '0');
-        } else {  // CSI final byte (";" included: one parameter only)
-            parser_state_ = 1;
-            process_ansi_code(static_cast<int>(escape_value_), b);
+        } else {
+            parse_text_control_byte(*p++, buffer, &n);
         }
     }
     flush_text_buffer(buffer, &n);
+}
+
+// Parser state 1 (text), for every byte that is not plain text.
+void xirr_ansi_display_core::parse_text_control_byte(unsigned char b, char *buffer, int *n)
+{
+    if (b == 0x1B) {  // ESC: start of a sequence
+        flush_text_buffer(buffer, n);
+        parser_state_ = 2;
+        escape_step_ = 0;
+        escape_value_ = 0;
+    } else if (b == '\n') {  // end of line: the colour is settled
+        buffer[(*n)++] = '\n';
+        flush_text_buffer(buffer, n);
+        process_ansi_color();
+    } else if (is_shown_byte(b)) {  // tab, 0x1C-0x1F, high bytes
+        buffer[(*n)++] = b >= 0x80 ? '.' : static_cast<char>(b);
+        if (*n >= text_buffer_size)
+            flush_text_buffer(buffer, n);
+    }
+    // Every other control byte (CR and BEL among them) is dropped.
+}
+
+// Parser state 2 (escape).
+void xirr_ansi_display_core::parse_escape_byte(unsigned char b)
+{
+    if (escape_step_ == 0) {  // after ESC
+        if (b == '[') {
+            escape_step_ = 1;
+        } else {
+            parser_state_ = 1;
+            handle_single_byte_escape(b);
+        }
+    } else if (b >= '0' && b <= '9') {  // CSI parameter digit, read as hex
+        escape_value_ = escape_value_ * 16 + (b - '0');
+    } else {  // CSI final byte (";" included: one parameter only)
+        parser_state_ = 1;
+        process_ansi_code(static_cast<int>(escape_value_), b);
+    }
 }
 
 void xirr_ansi_display_core::handle_single_byte_escape(unsigned char byte)
@@ -155,6 +180,10 @@ void xirr_ansi_display_core::process_ansi_code(int value, int final_byte)
 
 void xirr_ansi_display_core::process_ansi_color()
 {
+    // Checked first: every newline comes here, and the code is always one
+    // of the table's (only the table sets it).
+    if (flags_ == last_flags_ && code_ == last_code_)
+        return;
     int slot = color_slot(code_);
     if (slot < 0) {
         if (debug_level > 1)
@@ -162,8 +191,6 @@ void xirr_ansi_display_core::process_ansi_color()
         return;
     }
     int intensity = (flags_ & attr_bold) ? 2 : (flags_ & attr_dim) ? 0 : 1;
-    if (flags_ == last_flags_ && code_ == last_code_)
-        return;
     uint32_t color = static_cast<uint32_t>(current_ansi_palette->colors[3 * slot + intensity]);
     record_attributes(color, code_, flags_);
     if (!suspended_)
@@ -273,12 +300,17 @@ void xirr_ansi_display_core::free_render_list()
 
 void xirr_ansi_display_core::show_text(const char *text)
 {
+    if (text)
+        show_text(text, strlen(text));
+}
+
+void xirr_ansi_display_core::show_text(const char *text, size_t n)
+{
     if (!text)
         return;
-    size_t n = strlen(text);
     record_text(text, n);
     if (!suspended_)
-        view_->add_text(text);
+        view_->add_text(text, n);
     if (line_hook_guard)
         return;
     line_hook_guard = true;

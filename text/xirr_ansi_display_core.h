@@ -43,6 +43,8 @@ public:
     // Text in.
     void write_ansi_data(const char *data, int length);
     void show_text(const char *text);
+    // The same for n bytes of text (which hold no zero byte).
+    void show_text(const char *text, size_t n);
     void process_ansi_code(int value, int final_byte);
     void process_ansi_color();
     void reset_attributes();
@@ -121,6 +123,8 @@ protected:
 
 private:
     void flush_text_buffer(char *buffer, int *length);
+    void parse_text_control_byte(unsigned char b, char *buffer, int *n);
+    void parse_escape_byte(unsigned char b);
     void handle_single_byte_escape(unsigned char byte);
     void record_attributes(uint32_t color, int code, int flags);
     void record_text(const char *text, size_t n);

@@ -55,6 +55,22 @@ bool compact_mode()
     return char_option_value(char_option::compact_mode, 0) != 0;
 }
 
+// Whether any byte is 0x80 or above, eight bytes at a time.
+bool has_high_byte(const unsigned char *text, size_t n)
+{
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        memcpy(&word, text + i, 8);
+        if (word & 0x8080808080808080ull)
+            return true;
+    }
+    for (; i < n; i++)
+        if (text[i] & 0x80)
+            return true;
+    return false;
+}
+
 uint32_t pack_color(const rgb_color &c)
 {
     return ((c.red & 255) << 16) | ((c.green & 255) << 8) | (c.blue & 255);
@@ -197,14 +213,14 @@ int xirr_textctrl_core::stored_length(const unsigned char *text, size_t n) const
 
 void xirr_textctrl_core::store_text(const unsigned char *text, size_t n, char *out)
 {
-    int column = column_;
+    long column = column_;
     for (size_t i = 0; i < n; i++) {
         unsigned char b = text[i];
         if (b >= 0x80) {
             *out++ = transliteration[b - 0x80];
             column++;
         } else if (b == '\t') {
-            int stop = (column / 8 + 1) * 8;
+            long stop = (column / 8 + 1) * 8;
             while (column < stop) {
                 *out++ = ' ';
                 column++;
@@ -215,35 +231,59 @@ void xirr_textctrl_core::store_text(const unsigned char *text, size_t n, char *o
         }
     }
     *out = 0;
-    column_ = column;
+    column_ = column > INT_MAX / 2 ? INT_MAX / 2 : column;
+}
+
+// Text without tabs and high bytes is stored as it is; only the column has
+// to be found, from the last line break.
+void xirr_textctrl_core::store_plain_text(const unsigned char *text, size_t n, char *out)
+{
+    memcpy(out, text, n);
+    out[n] = 0;
+    const void *lf = memrchr(text, '\n', n);
+    const void *cr = memrchr(text, '\r', n);
+    const unsigned char *last = static_cast<const unsigned char *>(lf > cr ? lf : cr);
+    long column = last ? text + n - (last + 1) : column_ + static_cast<long>(n);
+    column_ = column > INT_MAX / 2 ? INT_MAX / 2 : static_cast<int>(column);
 }
 
 void xirr_textctrl_core::add_text(const char *text)
+{
+    if (text)
+        add_text(text, strlen(text));
+}
+
+void xirr_textctrl_core::add_text(const char *text, size_t n)
 {
     if (!text)
         return;
     // The parser hands over each blank line in a call of its own, so the
     // skipping lasts until a call brings something besides newlines.
     if (skip_leading_newlines_) {
-        while (*text == '\n')
+        while (n > 0 && *text == '\n') {
             text++;
-        if (*text)
+            n--;
+        }
+        if (n > 0)
             skip_leading_newlines_ = false;
     }
-    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(text);
-    size_t n = strlen(text);
     // An empty run would show nothing and only cost memory.
     if (n == 0)
         return;
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(text);
+    bool plain = !memchr(text, '\t', n) && !has_high_byte(bytes, n);
     std::lock_guard<std::mutex> guard(lock_);
-    int length = memchr(text, '\t', n) ? stored_length(bytes, n) : static_cast<int>(n);
+    int length = plain ? (n > INT_MAX / 2 ? -1 : static_cast<int>(n)) : stored_length(bytes, n);
     char *stored = length >= 0 ? store_.allocate(length) : nullptr;
     if (!stored) {
         if (debug_level > 0)
             debug_log("Error in xirr_textctrl::add_text(), out of memory for %d bytes.\n", length);
         return;
     }
-    store_text(bytes, n, stored);
+    if (plain)
+        store_plain_text(bytes, n, stored);
+    else
+        store_text(bytes, n, stored);
     auto *chunk = static_cast<xirr_textctrl_chunk *>(chunk_pool().take());
     chunk->next = nullptr;
     chunk->text = stored;
@@ -274,16 +314,17 @@ void xirr_textctrl_core::layout_chunk(xirr_textctrl_chunk *chunk)
     int total = 0;
     int start = 0;
     while (start < n) {
+        const void *nl = memchr(t + start, '\n', n - start);
+        int stop = nl ? static_cast<int>(static_cast<const unsigned char *>(nl) - t) : n;
         int width = 0;
-        int i = start;
-        while (i < n && t[i] != '\n')
-            width += byte_widths_[t[i++]];
+        for (int i = start; i < stop; i++)
+            width += byte_widths_[t[i]];
         total += width;
-        append_piece(chunk, start, i - start, width);
-        if (i == n)
+        append_piece(chunk, start, stop - start, width);
+        if (!nl)
             break;
         end_row_at_newline();
-        start = i + 1;
+        start = stop + 1;
     }
     chunk->width = total;
 }

@@ -83,6 +83,8 @@ public:
 
     // Text and layout.
     void add_text(const char *text);
+    // The same for n bytes of text (which hold no zero byte).
+    void add_text(const char *text, size_t n);
     void clear_text();
     void set_colors(const rgb_color &text, const rgb_color &background);
     // Measures the font (null: nothing is measured, every width 0) and lays
@@ -186,6 +188,7 @@ private:
     void follow_last_row();
     int stored_length(const unsigned char *text, size_t n) const;
     void store_text(const unsigned char *text, size_t n, char *out);
+    void store_plain_text(const unsigned char *text, size_t n, char *out);
     void free_source_list();
     template <typename F> void for_each_piece(const xirr_textctrl_line &line, F f) const;
 

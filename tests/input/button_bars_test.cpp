@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -17,6 +18,7 @@
 #include "input/xirr_fkey_button.h"
 #include "input/xirr_fkey_manager.h"
 #include "input/xirr_hint_buttons.h"
+#include "protocol/xirr_tag_dispatch.h"
 #include "support/debug_log.h"
 #include "tests/common/test_font.h"
 
@@ -46,6 +48,67 @@ public:
     void unlock_main_scrollback() override { unlocks++; }
     int login_state() const override { return state; }
 };
+
+// The main frame's share of the records, as far as the bars are concerned:
+// the dispatcher decodes each record and the bars do the rest.
+class bar_host : public xirr_tag_host {
+public:
+    xirr_direction_buttons *pad = nullptr;
+    xirr_hint_buttons *hints = nullptr;
+    xirr_fkey_manager *keys = nullptr;
+    int exit_mask = -1;
+
+    void set_direction_buttons(bool on) override
+    {
+        if (on)
+            pad->directions_on();
+        else
+            pad->directions_off();
+    }
+    void set_exit_mask(int mask) override
+    {
+        exit_mask = mask;
+        pad->set_exit_mask(mask);
+    }
+    bool clear_hint_buttons() override
+    {
+        hints->clear_hints();
+        return true;
+    }
+    bool setup_hint_button(int n, const char *name, const char *payload) override
+    {
+        hints->setup_button(name, payload);
+        return true;
+    }
+    bool setup_fkey_button(int n, const char *name, const char *payload) override
+    {
+        keys->setup_button(name, payload);
+        return true;
+    }
+
+    void set_frame_title(const char *) override {}
+    void select_character_config(const char *) override {}
+    void set_login_state(int) override {}
+    void note_login_time() override {}
+    void select_history_set(int) override {}
+    void apply_automap_visibility() override {}
+    void show_logged_in_panels() override {}
+    void set_normal_input() override {}
+    void relayout_frame(bool) override {}
+    void request_status_report() override {}
+    bool colorflash_enabled() override { return false; }
+    void parse_colorflash(const char *) override {}
+    void show_ping_time() override {}
+    bool divert_to_popup(const char *, bool) override { return false; }
+    void report_missing_popup() override {}
+    void undivert() override {}
+    void unappend() override {}
+};
+
+void record(bar_host &host, const char *name, const char *payload)
+{
+    dispatch_tagged_data(host, name, payload, static_cast<int>(std::strlen(payload)));
+}
 
 class button_bars_test : public ::testing::Test {
 protected:
@@ -109,8 +172,10 @@ TEST_F(button_bars_test, dirs_record_lights_the_exits_and_every_button_sends_its
     click(pad.button(1));
     EXPECT_TRUE(services.commands.empty());
 
-    dirs_record d = pad.apply_dirs_record("on IB");
-    EXPECT_EQ(d.mask, 0x101);
+    bar_host host;
+    host.pad = &pad;
+    record(host, "dirs", "on IB");
+    EXPECT_EQ(host.exit_mask, 0x101);
     for (int i = 0; i < direction_button_count; i++) {
         const direction_button_spec &spec = direction_buttons_table[i];
         xirr_command_button *b = pad.button(i);
@@ -128,10 +193,10 @@ TEST_F(button_bars_test, dirs_record_lights_the_exits_and_every_button_sends_its
     EXPECT_EQ(services.unlocks, 11);
 
     // Switching off keeps the lighting; only a mask changes it.
-    pad.apply_dirs_record("off");
+    record(host, "dirs", "off");
     EXPECT_EQ(pad.button(1)->get_button_state(), button_disabled);
     EXPECT_EQ(pad.button(1)->get_lit(), 1);
-    pad.apply_dirs_record("on AA");
+    record(host, "dirs", "on AA");
     EXPECT_EQ(pad.button(1)->get_lit(), 0);
     EXPECT_EQ(pad.button(direction_out_button)->get_lit(), 1);
 }
@@ -139,8 +204,10 @@ TEST_F(button_bars_test, dirs_record_lights_the_exits_and_every_button_sends_its
 TEST_F(button_bars_test, hint_column_after_a_disconnect_and_hint_records)
 {
     xirr_hint_buttons hints(frame);
+    bar_host host;
+    host.hints = &hints;
     hints.set_rect(5, 100, 97, 420);
-    hints.clear_hints();
+    record(host, "bclear", "");
     hints.show_connect_hints();
     pump();
     EXPECT_TRUE(hints.button(0)->IsShown());
@@ -153,7 +220,7 @@ TEST_F(button_bars_test, hint_column_after_a_disconnect_and_hint_records)
     click(hints.button(11));
     EXPECT_EQ(services.commands.back(), "quit|echo");
 
-    hints.setup_button("b3", "Look\nlook around");
+    record(host, "b3", "Look\nlook around");
     EXPECT_STREQ(hints.button(2)->get_label(), "Look");
     EXPECT_STREQ(hints.button(2)->get_command(), "look around");
     EXPECT_EQ(hints.button(2)->get_button_state(), button_normal);
@@ -161,13 +228,13 @@ TEST_F(button_bars_test, hint_column_after_a_disconnect_and_hint_records)
     EXPECT_EQ(hints.button(2)->GetPosition(), wxPoint(5, 100 + 16 + 33 + 16));
     EXPECT_EQ(hints.button(11)->GetPosition(), wxPoint(5, 100 + 16 + 33 + 16 + 33 + 16));
 
-    hints.setup_button("b3t", "Other\nother");
+    record(host, "b3t", "Other\nother");
     EXPECT_STREQ(hints.button(2)->get_command(), "look around");
-    hints.setup_button("b13", "Other\nother");
+    record(host, "b13", "Other\nother");
     EXPECT_NE(log_text().find("requested button number 13 is bogus"), std::string::npos);
 
     // The label alone removes the button and the column closes the gap.
-    hints.setup_button("b3", "Look");
+    record(host, "b3", "Look");
     EXPECT_EQ(hints.button(2)->get_button_state(), button_disabled);
     EXPECT_EQ(hints.button(2)->get_lit(), 0);
     EXPECT_FALSE(hints.button(2)->IsShown());
@@ -186,25 +253,27 @@ TEST_F(button_bars_test, hint_column_after_a_disconnect_and_hint_records)
 TEST_F(button_bars_test, function_keys_take_captions_and_send_their_names_only_when_logged_in)
 {
     xirr_fkey_manager keys(frame);
+    bar_host host;
+    host.keys = &keys;
     keys.set_rect(0, 500, 400, 46);
     keys.set_visible(true);
     EXPECT_EQ(keys.button(0)->GetPosition(), wxPoint(3, 503));
     EXPECT_EQ(keys.button(7)->GetRect().GetRight() + 1, 352);
     EXPECT_EQ(keys.button(7)->GetSize(), wxSize(41, 41));
 
-    keys.setup_button("bf2", "\n\nHeal");
+    record(host, "bf2", "\n\nHeal");
     EXPECT_STREQ(keys.button(1)->get_caption(), "Heal");
     EXPECT_EQ(keys.button(1)->get_active(), 1);
     EXPECT_STREQ(keys.button(1)->get_first_line(), "Heal");
     // 41 pixels hold six test-font characters a line.
-    keys.setup_button("bf3", "Cast magic missile");
+    record(host, "bf3", "Cast magic missile");
     EXPECT_STREQ(keys.button(2)->get_first_line(), "Cast");
     EXPECT_STREQ(keys.button(2)->get_second_line(), "magic");
-    keys.setup_button("bf2", "");
+    record(host, "bf2", "");
     EXPECT_STREQ(keys.button(1)->get_caption(), "");
     EXPECT_EQ(keys.button(1)->get_active(), 0);
-    keys.setup_button("bf9", "Nine");
-    keys.setup_button("bf13", "Thirteen");
+    record(host, "bf9", "Nine");
+    record(host, "bf13", "Thirteen");
     EXPECT_NE(log_text().find("Warning in xirr_fkey_manager::setup_button(), requested button number 13 is bogus.  Ignoring.\n"),
               std::string::npos);
 

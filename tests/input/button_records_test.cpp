@@ -73,35 +73,3 @@ TEST(button_records, fkey_record_caption_and_numbers)
     EXPECT_FALSE(parse_fkey_record("bf13", "x", r));
     EXPECT_TRUE(logged("Warning in xirr_fkey_manager::setup_button(), requested button number 13 is bogus.  Ignoring.\n"));
 }
-
-TEST(button_records, dirs_switch_and_exit_mask)
-{
-    struct row {
-        const char *payload;
-        int pad_switch;
-        bool has_mask;
-        int mask;
-    } rows[] = {
-        {"on IB", dirs_on, true, 0x101},
-        {"ON BC", dirs_on, true, 34},
-        {"off", dirs_off, false, 0},
-        {"Off AA", dirs_off, true, 0},
-        {"on `` ", dirs_on, true, 0x3ff},
-        {"maybe IB", dirs_bad, true, 0x101},
-        {"on I", dirs_on, false, 0},  // one letter is not a mask
-        {"", dirs_bad, false, 0},
-        {"onward", dirs_bad, false, 0},
-    };
-    for (const row &r : rows) {
-        dirs_record d;
-        parse_dirs_record(r.payload, d);
-        EXPECT_EQ(d.pad_switch, r.pad_switch) << r.payload;
-        EXPECT_EQ(d.has_mask, r.has_mask) << r.payload;
-        if (r.has_mask) {
-            EXPECT_EQ(d.mask, r.mask) << r.payload;
-        }
-    }
-    EXPECT_TRUE(logged("Warning in xirr_mw::process_tagged_data(), bad dirs string 'maybe IB'.\n"));
-    // Letters outside the range never light more than the ten exits.
-    EXPECT_EQ(exit_mask_from_letters('!', '\xff') & ~0x3ff, 0);
-}
