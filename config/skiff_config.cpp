@@ -1,5 +1,6 @@
 #include "config/skiff_config.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 
@@ -108,16 +109,27 @@ char_config *SkiffConfig::find(const char *name)
     return nullptr;
 }
 
+// A reader puts each popup window entry it meets at the front of the
+// record it fills, so that record holds them newest first; the stored copy
+// takes them one by one to the front again, which gives back the order of
+// the file, and a save writes them as they were read.
+static char_config stored_copy(const char_config &config)
+{
+    char_config copy = config;
+    std::reverse(copy.popup_windows.begin(), copy.popup_windows.end());
+    return copy;
+}
+
 char_config *SkiffConfig::add(const char_config &config)
 {
     char_config *existing = find(config.name.c_str());
     if (existing) {
         if (debug_level > 2)
             debug_log("SkiffConfig::add(), replacing config for %s.\n", config.name.c_str());
-        *existing = config;
+        *existing = stored_copy(config);
         return existing;
     }
-    configs_.push_back(std::make_unique<char_config>(config));
+    configs_.push_back(std::make_unique<char_config>(stored_copy(config)));
     return configs_.back().get();
 }
 

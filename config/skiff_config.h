@@ -73,8 +73,9 @@ public:
     // A record with every option at its default, null name, default fonts.
     char_config make_default_record() const;
 
-    // Stores a copy; a record of the same name is replaced.  Returns the
-    // stored record.
+    // Stores a copy; a record of the same name is replaced.  The copy holds
+    // the popup window entries in reverse order (a reader collects them
+    // newest first).  Returns the stored record.
     char_config *add(const char_config &config);
     // The record of that exact name (null counts as empty), or null.
     char_config *find(const char *name);

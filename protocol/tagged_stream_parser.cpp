@@ -220,12 +220,14 @@ void tagged_stream_parser::on_payload(unsigned char c)
 {
     if (c == ';') {
         payload_[count_] = 0;
-        // The handler may reset the parser (a client message does), so the
-        // state is settled first and the handler gets its own name copy.
-        state_ = SEMICOLON;
+        // The handler gets its own name copy: it may reset the parser (a
+        // client message does), which empties the names.  The ';' is still
+        // the one that introduces the end tag, so the end tag is consumed
+        // after such a reset too, instead of showing up as text.
         char name[name_capacity];
         memcpy(name, start_name_, sizeof(name));
         sink_->process_tagged_data(name, payload_, count_);
+        state_ = SEMICOLON;
         return;
     }
     if (c == byte_cr)

@@ -27,7 +27,7 @@ void set_ssl_init_hook(void (*hook)(SSL_CTX *)) { init_hook = hook; }
 
 SSL_CTX *ssl_context() { return the_context; }
 
-void report_ssl_error_text(int code)
+void report_ssl_error_text(int code, int category)
 {
     unsigned long error = ERR_peek_last_error();
     char text[256];
@@ -40,13 +40,13 @@ void report_ssl_error_text(int code)
     ERR_clear_error();
     char message[320];
     snprintf(message, sizeof message, "%s - err code %d.", text, code);
-    xirr_report(message, 0x100);
+    xirr_report(message, category);
 }
 
 static bool init_failure(const char *message)
 {
     xirr_report(message, 1);
-    report_ssl_error_text(0);
+    report_ssl_error_text(0, 1);
     SSL_CTX_free(the_context);
     the_context = nullptr;
     return false;

@@ -25,7 +25,9 @@ void set_ssl_private_key_file(const char *path);
 void set_ssl_init_hook(void (*hook)(SSL_CTX *context));
 
 // Reports the SSL library's text for its most recent error as
-// "%s - err code %d." (category 0x100) and empties the thread's error queue.
-void report_ssl_error_text(int code);
+// "%s - err code %d." and empties the thread's error queue.  Sockets report
+// it as a connection note (0x100); a failing init_ssl with its own message's
+// category (1).
+void report_ssl_error_text(int code, int category = 0x100);
 
 #endif

@@ -39,6 +39,9 @@ char *copy_string(const char *src)
 
 char *copy_string(const char *src, size_t length)
 {
+    // length + 1 would wrap to 0 and the copy below would run off the end.
+    if (length == static_cast<size_t>(-1))
+        return nullptr;
     char *copy = static_cast<char *>(std::calloc(length + 1, 1));
     if (!copy)
         return nullptr;

@@ -17,7 +17,8 @@ char *copy_string(const char *src);
 
 // A new heap buffer of length + 1 bytes holding the first length bytes of src,
 // zero-padded when src is shorter, always terminated.  A null src (logged)
-// gives an empty text of that capacity.  Null only when memory runs out.
+// gives an empty text of that capacity.  Null only when memory runs out
+// (a length of SIZE_MAX never fits).
 char *copy_string(const char *src, size_t length);
 
 // Frees *dest and replaces it with a copy of src (null when src is null).

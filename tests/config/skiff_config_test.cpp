@@ -245,3 +245,24 @@ TEST_F(config_fixture, popup_positions)
     cut.set_name(long_name.c_str());
     EXPECT_EQ(strlen(cut.name), 99u);
 }
+
+// A reader fills a record with the popup entries of a file A then B put to
+// the front each (B, A); the stored record holds them as A, B, the file's
+// order, whether it is new or replaces one of the same name.
+TEST_F(config_fixture, stored_copy_gives_back_the_order_popups_were_read_in)
+{
+    char_config read;
+    read.name = "Alda";
+    for (const char *name : {"A", "B"}) {
+        popup_window_position p;
+        p.set_name(name);
+        read.popup_windows.insert(read.popup_windows.begin(), p);
+    }
+    for (int round = 0; round < 2; ++round) {
+        char_config *stored = config.add(read);
+        ASSERT_EQ(stored->popup_windows.size(), 2u);
+        EXPECT_STREQ(stored->popup_windows[0].name, "A") << round;
+        EXPECT_STREQ(stored->popup_windows[1].name, "B") << round;
+    }
+    EXPECT_STREQ(read.popup_windows[0].name, "B");  // the reader's record is untouched
+}

@@ -218,10 +218,14 @@ TEST(tagged_stream_parser, handler_may_reset_the_parser)
     } sink;
     tagged_stream_parser parser(&sink);
     sink.parser = &parser;
-    std::string input = ";tq;abc;sname;v;;x";
+    debug_level_guard quiet(0);
+    std::string input = ";tq;abc;sname;v;ename;def;sb;w;;x";
     parser.process_socket_data(input.data(), static_cast<int>(input.size()));
-    // After the reset the payload's ';' starts nothing, so ";x" is text.
-    EXPECT_EQ(sink.events, (std::vector<std::string>{"R:q||0", "T:abc", "R:name|v|1", "T:;x"}));
+    // The end tag after a reset is still consumed (only logged), never shown;
+    // a ';' that follows the payload's ';' is text as usual.
+    EXPECT_EQ(sink.events,
+              (std::vector<std::string>{"R:q||0", "T:abc", "R:name|v|1", "T:def", "R:b|w|1", "T:;x"}));
+    EXPECT_EQ(parser.state(), tagged_stream_parser::TEXT);
 }
 
 TEST(tagged_stream_parser, warnings_only_from_debug_level_2)

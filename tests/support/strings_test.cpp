@@ -31,6 +31,7 @@ TEST(strings, copy_string_with_length_pads_and_terminates)
     c = copy_string("abcdef", 3);
     EXPECT_STREQ(c, "abc");
     std::free(c);
+    EXPECT_EQ(copy_string("abc", static_cast<size_t>(-1)), nullptr);  // no room for the zero
 
     log_tail log;
     c = copy_string(nullptr, 4);
