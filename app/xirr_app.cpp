@@ -11,9 +11,14 @@
 #include "app/command_line.h"
 #include "app/config_directory.h"
 #include "app/display_size.h"
+#include "app/shared_fonts.h"
 #include "app/xirr_app.h"
+#include "app/xirr_mw.h"
+#include "config/skiff_config.h"
 #include "draw/builtin_images.h"
+#include "draw/xirr_font.h"
 #include "draw/themes.h"
+#include "text/xirr_text_hooks.h"
 #include "support/debug_log.h"
 #include "support/random.h"
 #include "support/ssl_context.h"
@@ -57,8 +62,11 @@ bool xirr_app::OnInit()
     build_theme_tables();
     wxImage::AddHandler(new wxPNGHandler);
     load_builtin_images();
-    // The shared fonts are created here (then handed to set_button_fonts).
-    // The system configuration is loaded here, then:
+    create_shared_fonts(8);
+    the_main_text_font = main_font;
+    // The system configuration file is read here once the client has it;
+    // until then every character option starts at its default.
+    SkiffConfig::instance().setup_default_config(nullptr);
     delete_boot_name_file();
     read_arguments(argv, argc);
     switch_background_theme();
@@ -71,7 +79,7 @@ bool xirr_app::OnInit()
 
 void xirr_app::show_main_frame()
 {
-    frame_ = new wxFrame(nullptr, wxID_ANY, "Veymoor", wxDefaultPosition, wxSize(984, 728));
+    frame_ = new xirr_mw("Veymoor", wxDefaultPosition, wxSize(984, 728));
     frame_->Show(true);
     SetTopWindow(frame_);
 }

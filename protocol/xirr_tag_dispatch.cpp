@@ -142,7 +142,7 @@ bool dispatch_to_owner(xirr_tag_host &host, tag_kind kind, int number, const cha
     case tag_kind::sound:
         return host.sound_record(payload, length);
     case tag_kind::bclear:
-        return host.clear_hint_buttons();
+        return host.clear_hints();
     case tag_kind::window_create:
         return host.popup_record(payload, length);
     case tag_kind::chdiv:

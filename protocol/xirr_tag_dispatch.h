@@ -96,7 +96,7 @@ public:
     // --- records owned elsewhere ------------------------------------------
     virtual bool divert_to_channel(const char *name) { return false; }
     virtual bool clear_divert_channel() { return false; }
-    virtual bool clear_hint_buttons() { return false; }
+    virtual bool clear_hints() { return false; }
     virtual bool setup_fkey_button(int n, const char *name, const char *payload) { return false; }
     virtual bool setup_hint_button(int n, const char *name, const char *payload) { return false; }
     virtual bool set_uuid(const char *payload) { return false; }

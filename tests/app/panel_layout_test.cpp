@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <tuple>
+#include <vector>
+
 #include "app/background_pattern.h"
 #include "app/panel_layout.h"
+#include "draw/rgb_color.h"
+#include "draw/xirr_bitmap.h"
 
 static void expect_rect(const panel_rect &r, int x, int y, int w, int h, const char *what)
 {
@@ -191,4 +197,33 @@ TEST(background_pattern, surface_only_grows_in_steps_of_256)
     EXPECT_TRUE(background_needs_rebuild(rec, 800, 520, 4, 5, false, &w, &h)) << "theme change";
     EXPECT_TRUE(background_needs_rebuild(rec, 10, 10, 4, 2, true, &w, &h)) << "forced";
     EXPECT_EQ(w, 1536);
+}
+
+TEST(background_pattern, every_style_repeats_exactly_and_uses_only_its_colours)
+{
+    const rgb_color c0(250, 200, 100), c1(120, 90, 40), c2(30, 20, 10);
+    struct row {
+        int style;
+        std::vector<rgb_color> allowed;
+    } rows[] = {
+        {0, {color_black}},         {1, {c2}},
+        {2, {color_black, c1}},     {3, {color_black, c0, c1}},
+        {4, {color_black, c0, c1, c2}}, {5, {color_black, c0, c1}},
+        {77, {color_black, c0, c1}},
+    };
+    for (const row &r : rows) {
+        xirr_bitmap a(256, 256), b(256, 256);
+        draw_background_pattern(a, r.style, c0, c1, c2);
+        draw_background_pattern(b, r.style, c0, c1, c2);
+        std::set<std::tuple<int, int, int>> seen;
+        for (int y = 0; y < 256; y++)
+            for (int x = 0; x < 256; x++) {
+                rgb_color p = a.GetPixel(x, y);
+                ASSERT_EQ(p, b.GetPixel(x, y)) << r.style;
+                seen.insert({p.red, p.green, p.blue});
+            }
+        EXPECT_EQ(seen.size(), r.allowed.size()) << "style " << r.style;
+        for (const rgb_color &c : r.allowed)
+            EXPECT_TRUE(seen.count({c.red, c.green, c.blue})) << "style " << r.style;
+    }
 }

@@ -28,7 +28,7 @@ TEST(startup, boots_reads_the_command_line_and_makes_the_config_directory)
 {
     std::string home = fresh_dir("home");
     client_process client;
-    ASSERT_TRUE(client.start({"-l", "2.3", "-n"}, home.c_str(), home));
+    ASSERT_TRUE(client.start({"-l", "2.3", "-n", "--server", "127.0.0.1:1"}, home.c_str(), home));
     ASSERT_TRUE(client.wait_for("OnInit(), got screen/display size of ", start_wait_ms)) << client.output();
     const std::string &out = client.output();
     std::string expected[] = {
@@ -54,7 +54,7 @@ TEST(startup, without_home_uses_the_working_directory)
 {
     std::string dir = fresh_dir("nohome");
     client_process client;
-    ASSERT_TRUE(client.start({}, nullptr, dir));
+    ASSERT_TRUE(client.start({"--server", "127.0.0.1:1"}, nullptr, dir));
     ASSERT_TRUE(client.wait_for("got final config directory", start_wait_ms)) << client.output();
     EXPECT_NE(client.output().find("Unable to fetch home directory - please set HOME environment variable and "
                                    "restart.\nTrying .Veymoor\n"),

@@ -70,7 +70,7 @@ public:
         exit_mask = mask;
         pad->set_exit_mask(mask);
     }
-    bool clear_hint_buttons() override
+    bool clear_hints() override
     {
         hints->clear_hints();
         return true;

@@ -48,7 +48,7 @@ public:
         note(s);
         return owners;
     }
-    bool clear_hint_buttons() override { return owner("bclear"); }
+    bool clear_hints() override { return owner("bclear"); }
     bool setup_fkey_button(int n, const char *name, const char *p) override
     {
         return owner("fkey " + std::to_string(n) + " " + name + " " + p);
