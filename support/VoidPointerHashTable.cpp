@@ -82,8 +82,8 @@ bool VoidPointerHashTable::add(void *item)
     if (depth > crowded_bucket) {
         char message[120];
         std::snprintf(message, sizeof message,
-                      "Error in VoidPointerHashTable::add(), found %d things in bucket %u.", depth,
-                      bucket);
+                      "Error in VoidPointerHashTable::add(), found %d things in bucket %d.", depth,
+                      static_cast<int>(bucket));
         xirr_report(message, 8);
     }
     entry *e = static_cast<entry *>(std::malloc(sizeof(entry)));
