@@ -40,8 +40,8 @@ public:
     // backing_surface).
     virtual void repaint_internal(xirr_bitmap &surface) = 0;
 
-    // Re-renders and blits at once through a client context; nothing when
-    // the panel is hidden.
+    // Re-renders and blits at once through a client context, without
+    // waiting for a paint event; nothing when the panel is hidden.
     void redraw_now();
 
     xirr_bitmap backing_surface;
