@@ -6,6 +6,7 @@
 
 #include "support/debug_log.h"
 #include "support/random.h"
+#include "support/strings.h"
 
 SkiffConfig &SkiffConfig::instance()
 {
@@ -66,7 +67,8 @@ void SkiffConfig::set_uuid(const char *text)
         create_default_uuid();
         return;
     }
-    copy_uuid(text, uuid_capacity - 1);
+    // The bounded copy reports a text that had to be cut.
+    safe_strcpy(uuid_, text, sizeof uuid_);
     int32_t now = static_cast<int32_t>(time(nullptr));
     uuid_create_time = now;
     last_voting_reminder_time = now;

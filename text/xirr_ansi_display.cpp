@@ -38,6 +38,9 @@ xirr_ansi_display::xirr_ansi_display(wxWindow *parent, wxWindowID id, const wxPo
 
 xirr_ansi_display::~xirr_ansi_display() = default;
 
+// The scrollbar is as wide as the toolkit likes it, and every one of its
+// events (top, bottom, lines, pages, thumb moves, changes) just reports the
+// thumb position.
 int xirr_ansi_display::scrollbar_width_taken() const
 {
     return scrollbar_shown_ ? at_least_1(scrollbar_->GetBestSize().GetWidth()) : 0;

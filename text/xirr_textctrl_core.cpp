@@ -10,8 +10,6 @@
 #include "draw/xirr_bitmap.h"
 #include "draw/xirr_glyph_font.h"
 #include "support/debug_log.h"
-#include "support/numbers.h"
-#include "support/words.h"
 #include "support/xirr_object_pool.h"
 #include "text/xirr_url_span.h"
 
@@ -95,12 +93,6 @@ xirr_textctrl_core::~xirr_textctrl_core()
 }
 
 // ---------------------------------------------------------------- rows
-
-// The caller has made sure the row exists.
-xirr_textctrl_line &xirr_textctrl_core::row_ref(int row)
-{
-    return rows_[row];
-}
 
 // Creates rows up to `row`, growing the table by whole steps.  False only
 // when memory is exhausted (the text then stops being laid out).
@@ -354,73 +346,61 @@ void xirr_textctrl_core::end_row_at_newline()
     follow_last_row();
 }
 
-// Word wrap of the last row: breaks after the last space or tab that still
-// fits (a space that itself overflows stays at the end of the upper row, out
-// of sight), or after the last byte that fits when there is no space.  A row
-// whose first glyph is already too wide is left as it is.
+// Where a row too wide for the view breaks: after the last space or tab
+// that still fits (a space that itself overflows stays at the end of the
+// upper row, out of sight), or after the last byte that fits when there is
+// no space.  False when the first glyph alone is too wide: such a row stays
+// as it is.
+bool xirr_textctrl_core::find_break(const xirr_textctrl_line &line, row_break *found) const
+{
+    const int limit = view_width_, n = line.length;
+    int sum = 0;
+    row_break space{-1, 0, {nullptr, 0}};
+    row_cursor at{line.first, static_cast<int>(line.offset)};
+    for (int i = 0; i < n && at.chunk;) {
+        if (at.offset >= at.chunk->length) {
+            at = {at.chunk->next, 0};
+            continue;
+        }
+        unsigned char b = static_cast<unsigned char>(at.chunk->text[at.offset]);
+        int before = sum;
+        sum += byte_widths_[b];
+        if (b == ' ' || b == '\t')
+            space = {i + 1, sum, {at.chunk, at.offset + 1}};
+        if (sum >= limit) {
+            if (i == 0)
+                return false;
+            *found = space.at > 0 ? space : row_break{i, before, at};
+            return true;
+        }
+        at.offset++;
+        i++;
+    }
+    // The bytes ran out first: the break goes after the last one.
+    *found = {n, sum, at};
+    return true;
+}
+
+// Word wrap of the last row, repeated on the new last row while that is
+// still too wide.
 void xirr_textctrl_core::calc_break_position(int row)
 {
-    const int limit = view_width_;
     while (row == last_row_) {
-        xirr_textctrl_line &line = rows_[row];
-        int sum = 0, space_end = -1, width_to_space = 0;
-        int break_at = -1, upper_width = 0;
-        row_cursor at{line.first, static_cast<int>(line.offset)};
-        row_cursor space_cursor = at, break_cursor = at;
-        int i = 0;
-        const int n = line.length;
-        while (i < n && at.chunk) {
-            if (at.offset >= at.chunk->length) {
-                at = {at.chunk->next, 0};
-                continue;
-            }
-            unsigned char b = static_cast<unsigned char>(at.chunk->text[at.offset]);
-            int before = sum;
-            sum += byte_widths_[b];
-            if (b == ' ' || b == '\t') {
-                space_end = i + 1;
-                width_to_space = sum;
-                space_cursor = {at.chunk, at.offset + 1};
-            }
-            if (sum >= limit) {
-                if (i == 0)
-                    return;
-                if (space_end > 0) {
-                    break_at = space_end;
-                    upper_width = width_to_space;
-                    break_cursor = space_cursor;
-                } else {
-                    break_at = i;
-                    upper_width = before;
-                    break_cursor = at;
-                }
-                break;
-            }
-            at.offset++;
-            i++;
-        }
-        if (break_at < 0) {
-            // The bytes ran out first: the break goes after the last one.
-            break_at = n;
-            upper_width = sum;
-            break_cursor = at;
-        }
-        if (!ensure_row(row + 1))
+        row_break brk;
+        if (!find_break(rows_[row], &brk) || !ensure_row(row + 1))
             return;
         xirr_textctrl_line &upper = rows_[row];
         xirr_textctrl_line &lower = rows_[row + 1];
-        if (lower.length != 0) {
-            if (debug_level > 1)
-                debug_log("Error in xirr_textctrl::calc_break_position(), next line has stuff in it?\n");
-        }
-        lower.first = const_cast<xirr_textctrl_chunk *>(break_cursor.chunk);
-        lower.offset = break_cursor.offset;
-        lower.length = n - break_at;
-        upper.length = break_at;
+        if (lower.length != 0 && debug_level > 1)
+            debug_log("Error in xirr_textctrl::calc_break_position(), next line has stuff in it?\n");
+        lower.first = const_cast<xirr_textctrl_chunk *>(brk.cursor.chunk);
+        lower.offset = brk.cursor.offset;
+        lower.length = upper.length - brk.at;
+        upper.length = brk.at;
         last_row_++;
         follow_last_row();
-        last_row_width_ -= upper_width;
-        if (last_row_width_ < limit)
+        last_row_width_ -= brk.upper_width;
+        if (last_row_width_ < view_width_)
             return;
         row++;
     }
@@ -864,81 +844,15 @@ void xirr_textctrl_core::mouse_capture_lost()
 
 rgb_color xirr_textctrl_core::GetColorFromHexString(const char *text)
 {
-    if (!text || strlen(text) <= 5) {
-        if (debug_level > 1)
-            debug_log("xirr_textctrl::GetColorFromHexString() - string too short.\n");
-        return rgb_color(0, 0, 0);
-    }
-    int v[6];
-    for (int i = 0; i < 6; i++) {
-        char c = text[i];
-        if (c >= '0' && c <= '9')
-            v[i] = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            v[i] = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            v[i] = c - 'A' + 10;
-        else {
-            if (debug_level > 1)
-                debug_log("xirr_textctrl::GetColorFromHexString() - string doesn't appear to be hex.\n");
-            return rgb_color(0, 0, 0);
-        }
-    }
-    return rgb_color(v[0] * 16 + v[1], v[2] * 16 + v[3], v[4] * 16 + v[5]);
+    return xirr_color_flash::GetColorFromHexString(text);
 }
-
-namespace {
-
-// The word at text as a duration (an optional sign and digits); false for
-// a missing or non-numeric word.
-bool read_duration(const char *text, int *value)
-{
-    return text && parse_int(text, value);
-}
-
-const char *skip_blanks(const char *text)
-{
-    while (text && (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r'))
-        text++;
-    return text && *text ? text : nullptr;
-}
-
-const char *next_word(const char *text)
-{
-    return text ? next_arg(text) : nullptr;
-}
-
-} // namespace
 
 void xirr_textctrl_core::parse_colorflash(const char *arguments)
 {
-    const char *p = skip_blanks(arguments);
-    rgb_color start = GetColorFromHexString(p);
-    p = next_word(p);
-    rgb_color target = GetColorFromHexString(p);
-    p = next_word(p);
-    int duration;
-    if (!read_duration(p, &duration)) {
-        if (debug_level > 1)
-            debug_log("xirr_textctrl::parse_colorflash() - bad duration.\n");
+    int steps = flashes_.parse(arguments);
+    if (steps < 0)
         return;
-    }
-    flash_record record{start, {{target, duration, 0}}, 0};
-    long long total = static_cast<long long>(duration) + 1;
-    for (p = next_word(p); p; p = next_word(p)) {
-        target = GetColorFromHexString(p);
-        p = next_word(p);
-        if (!read_duration(p, &duration)) {
-            if (debug_level > 1)
-                debug_log("xirr_textctrl::parse_colorflash() - bad subsequent duration.\n");
-            break;
-        }
-        record.segments.push_back({target, duration, 0});
-        total += static_cast<long long>(duration) + 1;
-    }
-    flashes_.insert(flashes_.begin(), std::move(record));
-    background_ = blend_flashes();
-    int steps = total > INT_MAX ? INT_MAX : total < 1 ? 1 : static_cast<int>(total);
+    background_ = flashes_.blend(base_background_);
     if (ticker_.steps_left() <= 0) {
         ticker_.start(steps, 15);
         want_animation();
@@ -947,43 +861,6 @@ void xirr_textctrl_core::parse_colorflash(const char *arguments)
     }
     if (ticker_.take_change())
         want_redraw_now();
-}
-
-// One step of every flash: the brightest channel over the active records.
-// A record that has run out of segments is dropped without cutting the
-// visit short, so the records after it still count on that tick.  A segment
-// of duration 0 (or less) shows its start colour for one tick.
-rgb_color xirr_textctrl_core::blend_flashes()
-{
-    rgb_color best(0, 0, 0);
-    bool blended = false;
-    for (size_t i = 0; i < flashes_.size();) {
-        flash_record &f = flashes_[i];
-        if (f.current >= f.segments.size()) {
-            flashes_.erase(flashes_.begin() + i);
-            continue;
-        }
-        flash_segment &s = f.segments[f.current];
-        long long d = s.duration, e = s.elapsed;
-        rgb_color c = f.start;
-        if (d > 0) {
-            c.red = static_cast<int>(((d - e) * f.start.red + e * s.target.red) / d);
-            c.green = static_cast<int>(((d - e) * f.start.green + e * s.target.green) / d);
-            c.blue = static_cast<int>(((d - e) * f.start.blue + e * s.target.blue) / d);
-        }
-        if (!blended || c.red > best.red) best.red = c.red;
-        if (!blended || c.green > best.green) best.green = c.green;
-        if (!blended || c.blue > best.blue) best.blue = c.blue;
-        blended = true;
-        if (d - e > 0) {
-            s.elapsed++;
-        } else {
-            f.start = s.target;
-            f.current++;
-        }
-        i++;
-    }
-    return blended ? best : base_background_;
 }
 
 bool xirr_textctrl_core::drag_scroll_step()
@@ -1011,7 +888,7 @@ bool xirr_textctrl_core::animate(int elapsed_ms)
     ticker_.advance(elapsed_ms);
     bool busy = false;
     if (!flashes_.empty()) {
-        background_ = blend_flashes();
+        background_ = flashes_.blend(base_background_);
         busy = true;
     }
     if (drag_scroll_step())

@@ -9,6 +9,7 @@
 
 #include "draw/rgb_color.h"
 #include "draw/xirr_flash_ticker.h"
+#include "text/xirr_color_flash.h"
 #include "text/xirr_text_store.h"
 
 class xirr_bitmap;
@@ -151,7 +152,6 @@ public:
     // the shared pool).
     size_t bytes_reserved() const;
 
-    void word_wrap_for_tests(int row) { calc_break_position(row); }
 
 protected:
     // Window services; the defaults do nothing so the core runs alone.
@@ -161,24 +161,21 @@ protected:
     virtual void want_mouse_capture(bool capture) {}
 
 private:
-    struct flash_segment {
-        rgb_color target;
-        int duration;
-        int elapsed;
-    };
-    struct flash_record {
-        rgb_color start;
-        std::vector<flash_segment> segments;
-        size_t current;
-    };
-
     // A walk over the bytes of a row slice.
     struct row_cursor {
         const xirr_textctrl_chunk *chunk;
         int offset;
     };
 
-    xirr_textctrl_line &row_ref(int row);
+    // A break inside a row: bytes kept on the upper row, their width, and
+    // where the lower row starts.
+    struct row_break {
+        int at;
+        int upper_width;
+        row_cursor cursor;
+    };
+
+    bool find_break(const xirr_textctrl_line &line, row_break *found) const;
     bool ensure_row(int row);
     void empty_row(int row);
     void layout_chunk(xirr_textctrl_chunk *chunk);
@@ -203,8 +200,6 @@ private:
     void update_selection_from_drag();
     bool drag_scroll_step();
 
-    rgb_color blend_flashes();
-
     xirr_textctrl_owner *owner_ = nullptr;
     rgb_color background_;
     rgb_color base_background_;
@@ -219,7 +214,7 @@ private:
     int scroll_ = 0;
     bool scroll_locked_ = false;
     int drag_rate_ = 0;
-    std::vector<flash_record> flashes_;
+    xirr_color_flash flashes_;
     bool url_click_latch_ = false;
     bool selecting_ = false;
     int selection_shown_ = 0;

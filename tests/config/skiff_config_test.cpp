@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/skiff_config.h"
+#include "tests/common/log_tail.h"
 
 namespace {
 
@@ -159,7 +160,11 @@ TEST(skiff_config, uuid_rules)
     config.load_uuid(forty.c_str());
     EXPECT_EQ(std::string(config.uuid()), forty.substr(0, 32));
 
-    config.set_uuid(forty.c_str());
+    {
+        log_tail log;
+        config.set_uuid(forty.c_str());
+        EXPECT_TRUE(log.contains("Error in safe_strcpy(), src overflow, string was '" + forty + "'.\n"));
+    }
     EXPECT_EQ(std::string(config.uuid()), forty.substr(0, 33));
     EXPECT_GT(config.uuid_create_time, 0);
     EXPECT_EQ(config.last_voting_time, config.uuid_create_time);

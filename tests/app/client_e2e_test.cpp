@@ -1,0 +1,167 @@
+// The real client against a loopback fake game server on the test display.
+#include <wx/defs.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <regex>
+#include <string>
+#include <thread>
+
+#include "tests/common/client_session.h"
+
+namespace {
+
+const int wait_ms = 10000;
+
+// The main output's area with the default settings: the hint column takes
+// 101 pixels at the right, the input line 48 at the bottom.
+const int output_width = 984 - 101;
+const int output_height = 728 - 48;
+
+void pause_ms(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+}  // namespace
+
+TEST(client_e2e, frame_typing_and_server_colours)
+{
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    EXPECT_EQ(s.title(), "Veymoor");
+    EXPECT_EQ(s.size(), "984 728");
+
+    s.type("look around");
+    s.key("Return");
+    EXPECT_TRUE(s.server.wait_for_received("look around\n", wait_ms)) << s.server.received();
+
+    screenshot before;
+    ASSERT_TRUE(before.take());
+    EXPECT_EQ(before.count_ink(0xFF5555, 0, 0, output_width, output_height), 0);
+    s.server.send("You see a \033[1m\033[31mbright red dragon\033[0m here.\n");
+    pause_ms(400);
+    screenshot after;
+    ASSERT_TRUE(after.take());
+    EXPECT_GT(after.count_ink(0xFF5555, 0, 0, output_width, output_height), 20);
+}
+
+TEST(client_e2e, hidden_input_hides_the_password_and_keeps_it_out_of_the_history)
+{
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    s.server.send("Password: \xff\xfe\x01");
+    pause_ms(300);
+    s.type("hunter2");
+    pause_ms(200);
+    screenshot typed;
+    ASSERT_TRUE(typed.take());
+    // Inside the input line's frame everything stays black.
+    EXPECT_EQ(typed.count_not_black(4, output_height + 3, output_width - 8, 48 - 6), 0);
+    s.key("Return");
+    ASSERT_TRUE(s.server.wait_for_received("hunter2\n", wait_ms));
+
+    s.server.send("\xff\xfd\x01Welcome.\n");
+    pause_ms(300);
+    s.type("x");
+    s.key("BackSpace Up Return");
+    ASSERT_TRUE(s.server.wait_for_received("hunter2\n\n", wait_ms)) << s.server.received();
+    s.type("visible");
+    pause_ms(200);
+    screenshot normal;
+    ASSERT_TRUE(normal.take());
+    EXPECT_GT(normal.count_not_black(4, output_height + 3, output_width - 8, 48 - 6), 0);
+}
+
+TEST(client_e2e, login_record_sets_title_history_and_status_report)
+{
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    s.type("before");
+    s.key("Return");
+    ASSERT_TRUE(s.server.wait_for_received("before\n", wait_ms));
+
+    s.server.send(";slogin;Vudedu\nsecond line;elogin;");
+    EXPECT_TRUE(s.wait_for_title("Veymoor - Player Vudedu", wait_ms)) << s.title();
+    ASSERT_TRUE(s.server.wait_for_received("sklstatus ", wait_ms));
+    pause_ms(100);
+    std::string got = s.server.received();
+    std::smatch m;
+    EXPECT_TRUE(std::regex_search(got, m, std::regex("sklstatus [0-9]{20} [ 0-9]{2} [ 0-9]{2} [ 0-9]{2}\n")))
+        << got;
+
+    // History set 2 starts empty: Up offers nothing, so an empty line goes.
+    size_t before = s.server.received().size();
+    s.key("Up Return");
+    ASSERT_TRUE(s.server.wait_for_received_bytes(before + 1, wait_ms));
+    pause_ms(100);
+    EXPECT_EQ(s.server.received().substr(before), "\n");
+}
+
+TEST(client_e2e, pings_only_after_login_every_fifteen_seconds)
+{
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    pause_ms(15500);
+    EXPECT_EQ(s.server.received().find("skping"), std::string::npos);
+    s.server.send(";slogin;Vudedu;elogin;");
+    ASSERT_TRUE(s.server.wait_for_received("skping\n", 16000)) << s.server.received();
+}
+
+TEST(client_e2e, server_close_shows_the_reconnect_hint_and_buttons)
+{
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    s.server.send(";slogin;Vudedu;elogin;");
+    ASSERT_TRUE(s.wait_for_title("Veymoor - Player Vudedu", wait_ms));
+    screenshot open;
+    ASSERT_TRUE(open.take());
+    int yellow_before = open.count_ink(0xFFFF55, 0, 0, output_width, output_height);
+
+    s.server.close_connection(true);
+    ASSERT_TRUE(s.wait_for_title("Veymoor", wait_ms)) << s.title();
+    pause_ms(300);
+    screenshot closed;
+    ASSERT_TRUE(closed.take());
+    // "connect" and "File / Connect" in bold yellow.
+    EXPECT_GT(closed.count_ink(0xFFFF55, 0, 0, output_width, output_height), yellow_before + 20);
+    // The hint column holds Connect (top) and Quit.
+    EXPECT_GT(closed.count_not_black(886, 18, 97, 26), 100);
+    EXPECT_GT(closed.count_not_black(886, 67, 97, 26), 100);
+
+    s.click(930, 30);
+    EXPECT_TRUE(s.server.wait_for_connections(2, wait_ms)) << "Connect did not reconnect\n" << s.output();
+    s.server.close_connection(true);
+    pause_ms(500);
+    s.click(930, 80);
+    EXPECT_EQ(s.wait_exit(3000), 0) << "Quit did not end the client";
+}
+
+TEST(client_e2e, quit_command_ends_the_client_with_status_zero)
+{
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    s.type("//quit");
+    auto pressed = std::chrono::steady_clock::now();
+    s.key("Return");
+    EXPECT_EQ(s.wait_exit(5000), 0);
+    auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - pressed);
+    EXPECT_LT(took.count(), 500);
+    EXPECT_EQ(s.server.received().find("//quit"), std::string::npos);
+}
+
+TEST(client_e2e, end_of_a_burst_shows_at_once)
+{
+    // One write: plenty of text and a record at its very end, then silence.
+    // The record must be handled without waiting for more bytes.
+    std::string burst;
+    for (int i = 0; burst.size() < 200000; i++)
+        burst += "Line " + std::to_string(i) + " of the burst \033[1m\033[32mgreen\033[0m text.\n";
+    burst += ";slogin;Burst;elogin;";
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    s.server.send(burst);
+    EXPECT_TRUE(s.wait_for_title("Veymoor - Player Burst", 3000)) << s.title();
+    EXPECT_TRUE(s.server.wait_for_received("sklstatus ", 3000));
+}
