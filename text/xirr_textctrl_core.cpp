@@ -16,6 +16,8 @@
 namespace {
 
 const int row_table_step = 65536;
+const long long max_row_bytes = (1ll << 31) - 1;
+const long long max_row_width = INT_MAX / 2;
 const rgb_color selection_background(64, 64, 64);
 
 // Windows-1252 bytes 0x80-0xFF spelled in 7-bit ASCII.
@@ -303,35 +305,45 @@ void xirr_textctrl_core::layout_chunk(xirr_textctrl_chunk *chunk)
 {
     const unsigned char *t = reinterpret_cast<const unsigned char *>(chunk->text);
     int n = chunk->length;
-    int total = 0;
+    long long total = 0;
     int start = 0;
     while (start < n) {
         const void *nl = memchr(t + start, '\n', n - start);
         int stop = nl ? static_cast<int>(static_cast<const unsigned char *>(nl) - t) : n;
-        int width = 0;
+        long long width = 0;
         for (int i = start; i < stop; i++)
             width += byte_widths_[t[i]];
         total += width;
-        append_piece(chunk, start, stop - start, width);
+        append_piece(chunk, start, stop - start, width > max_row_width ? max_row_width : width);
         if (!nl)
             break;
         end_row_at_newline();
         start = stop + 1;
     }
-    chunk->width = total;
+    chunk->width = total > INT_MAX ? INT_MAX : static_cast<int>(total);
 }
 
-void xirr_textctrl_core::append_piece(xirr_textctrl_chunk *chunk, int offset, int length, int width)
+void xirr_textctrl_core::append_piece(xirr_textctrl_chunk *chunk, int offset, int length, long long width)
 {
     if (!ensure_row(last_row_))
         return;
+    // A row that can never be wrapped (word wrap off, or a view narrower
+    // than one glyph) must still stay within what a row can count.
+    if (rows_[last_row_].length + static_cast<long long>(length) > max_row_bytes ||
+        last_row_width_ + static_cast<long long>(width) > max_row_width) {
+        if (!ensure_row(last_row_ + 1))
+            return;
+        last_row_++;
+        last_row_width_ = 0;
+        follow_last_row();
+    }
     xirr_textctrl_line &line = rows_[last_row_];
     if (line.length == 0) {
         line.first = chunk;
         line.offset = offset;
     }
     line.length += length;
-    last_row_width_ += width;
+    last_row_width_ += static_cast<int>(width);
     if (word_wrap_ && length > 0 && last_row_width_ >= view_width_)
         calc_break_position(last_row_);
 }

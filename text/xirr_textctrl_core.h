@@ -179,7 +179,7 @@ private:
     bool ensure_row(int row);
     void empty_row(int row);
     void layout_chunk(xirr_textctrl_chunk *chunk);
-    void append_piece(xirr_textctrl_chunk *chunk, int offset, int length, int width);
+    void append_piece(xirr_textctrl_chunk *chunk, int offset, int length, long long width);
     void end_row_at_newline();
     void calc_break_position(int row);
     void follow_last_row();

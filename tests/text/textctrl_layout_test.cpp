@@ -412,3 +412,67 @@ TEST(ColorFlash, BadWordsDegradeAsDocumented)
 }
 
 } // namespace
+
+namespace {
+
+// Random words, spaces, newlines and colour changes, written in random
+// pieces into displays of random widths: the rows together hold every byte
+// of the text (newlines where rows end at one), and every row fits the view
+// but for one space the wrap left at its end.
+TEST(TextctrlLayout, RandomTextKeepsEveryByteAndEveryRowFits)
+{
+    unsigned seed = 2024;
+    auto next = [&seed](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    static const char *pieces[] = {"word", " ", "  ", "\n", "\x1b[31m", "\x1b[1m", "\x1b[0m",
+                                   "averyveryverylongwordwithoutspaces", "x", "\n\n", "\t"};
+    for (int round = 0; round < 40; round++) {
+        int width = 7 + static_cast<int>(next(200));
+        text_view_fixture f(width, 100);
+        xirr_ansi_display_core display(&f.view);
+        std::string script, expected;
+        for (int i = 0; i < 300; i++)
+            script += pieces[next(11)];
+        for (size_t at = 0; at < script.size();) {
+            size_t n = 1 + next(40);
+            n = std::min(n, script.size() - at);
+            display.write_ansi_data(script.data() + at, static_cast<int>(n));
+            at += n;
+        }
+        // What the view should hold: the text without escapes, tabs
+        // expanded, leading newlines skipped.
+        int column = 0;
+        for (size_t i = 0; i < script.size(); i++) {
+            if (script[i] == 0x1b) {
+                i = script.find('m', i);
+                continue;
+            }
+            if (script[i] == '\n' && expected.empty())
+                continue;
+            if (script[i] == '\t') {
+                int stop = (column / 8 + 1) * 8;
+                expected.append(stop - column, ' ');
+                column = stop;
+                continue;
+            }
+            expected += script[i];
+            column = script[i] == '\n' ? 0 : column + 1;
+        }
+        std::string joined;
+        for (int r = 0; r <= f.view.get_last_line(); r++) {
+            std::string row = f.row(r);
+            size_t visible = row.size();
+            if (visible > 0 && row[visible - 1] == ' ' && !f.view.row_hard_break(r))
+                visible--;
+            ASSERT_LT(static_cast<int>(visible) * 6, width) << "row " << r << " '" << row << "'";
+            joined += row;
+            if (f.view.row_hard_break(r))
+                joined += '\n';
+        }
+        ASSERT_EQ(joined, expected) << "width " << width;
+    }
+}
+
+} // namespace
