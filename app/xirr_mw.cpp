@@ -26,7 +26,8 @@
 #include "input/xirr_line_edit.h"
 #include "protocol/xirr_game_connection.h"
 #include "support/debug_log.h"
-#include "text/xirr_ansi_display.h"
+#include "text/xirr_channel_window.h"
+#include "text/xirr_main_window.h"
 
 xirr_mw *xirr_mw::the_main_frame = nullptr;
 
@@ -45,6 +46,7 @@ xirr_mw::xirr_mw(const wxString &title, const wxPoint &pos, const wxSize &size)
     if (main_font) {
         input_window_->set_input_font(*main_font);
         main_output_->set_display_font(main_font);
+        channel_window_->set_channel_font(main_font);
     }
     input_window_->SetFocus();
     place_automap();
@@ -81,12 +83,14 @@ void xirr_mw::create_panels()
     config().listener = this;
     input_window_ = new xirr_input_window(this, wxID_ANY, "main input window");
     input_window_->set_host(this);
-    main_output_ = new xirr_ansi_display(this, wxID_ANY);
+    main_output_ = new xirr_main_window(this, wxID_ANY);
+    main_output_->set_host(this);
     main_text_target_.reset(new display_text_target(main_output_));
-    router_.reset(new text_run_router(&config(), main_text_target_.get(), nullptr));
     direction_buttons_ = new xirr_direction_buttons(this);
     hint_buttons_ = new xirr_hint_buttons(this);
     fkey_bar_ = new xirr_fkey_manager(this);
+    channel_window_ = new xirr_channel_window(this);
+    router_.reset(new text_run_router(&config(), main_text_target_.get(), channel_window_));
 }
 
 void xirr_mw::start_timers()
@@ -105,6 +109,8 @@ xirr_mw::~xirr_mw()
     delete direction_buttons_;
     delete hint_buttons_;
     delete fkey_bar_;
+    delete channel_window_;
+    channel_window_ = nullptr;
     direction_buttons_ = nullptr;
     hint_buttons_ = nullptr;
     fkey_bar_ = nullptr;

@@ -25,6 +25,7 @@
 #include "protocol/xirr_socket_data_sink.h"
 #include "protocol/xirr_tag_dispatch.h"
 #include "support/fixed_text.h"
+#include "text/xirr_main_window_core.h"
 
 class SkiffConfig;
 class xirr_direction_buttons;
@@ -32,7 +33,8 @@ class xirr_fkey_manager;
 class xirr_game_connection;
 class xirr_hint_buttons;
 class xirr_input_window;
-class xirr_ansi_display;
+class xirr_channel_window;
+class xirr_main_window;
 struct panel_layout;
 
 // The program's single main window: owns every panel, the game connection
@@ -50,7 +52,8 @@ class xirr_mw : public xirr_frame,
                 public xirr_command_host,
                 public config_listener,
                 public xirr_focus_hand_off,
-                public button_bar_services {
+                public button_bar_services,
+                public xirr_main_window_host {
 public:
     enum { frame_timer_id = 6129, ping_timer_id = 6130, autosave_timer_id = 6131 };
 
@@ -88,7 +91,7 @@ public:
     int login_state() const override;
     bool is_logged_in() override;
     bool is_connected() override;
-    xirr_ansi_display *main_output() const { return main_output_; }
+    xirr_main_window *main_output() const { return main_output_; }
     xirr_input_window *input_window() const { return input_window_; }
     xirr_game_connection &connection() { return *connection_; }
     int exit_countdown() const { return exit_countdown_.value(); }
@@ -154,6 +157,8 @@ public:
     void parse_colorflash(const char *arguments) override;
     void show_ping_time() override;
     bool divert_to_popup(const char *name, bool clear) override;
+    bool divert_to_channel(const char *name) override;
+    bool clear_divert_channel() override;
     void report_missing_popup() override;
     void undivert() override;
     void unappend() override;
@@ -220,7 +225,8 @@ private:
     xirr_exit_countdown exit_countdown_;
 
     xirr_input_window *input_window_ = nullptr;
-    xirr_ansi_display *main_output_ = nullptr;
+    xirr_main_window *main_output_ = nullptr;
+    xirr_channel_window *channel_window_ = nullptr;
     std::unique_ptr<text_run_display> main_text_target_;
     xirr_direction_buttons *direction_buttons_ = nullptr;
     xirr_hint_buttons *hint_buttons_ = nullptr;

@@ -9,7 +9,8 @@
 #include "input/xirr_fkey_manager.h"
 #include "input/xirr_hint_buttons.h"
 #include "input/xirr_input_window.h"
-#include "text/xirr_ansi_display.h"
+#include "text/xirr_channel_window.h"
+#include "text/xirr_main_window.h"
 
 static void place_panel(xirr_embedded_window *panel, const panel_rect &r)
 {
@@ -61,6 +62,8 @@ void xirr_mw::place_panels(const panel_layout &layout)
     place_group(fkey_bar_, layout.fkey_bar);
     place_panel(input_window_, layout.input);
     place_panel(main_output_, layout.main_output);
+    place_group(channel_window_, layout.channel_window);
+    channel_window_->set_visible(layout.channel_window.placed);
 }
 
 void xirr_mw::reapply_layout()

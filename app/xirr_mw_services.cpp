@@ -14,7 +14,8 @@
 #include "input/xirr_hint_buttons.h"
 #include "input/xirr_input_window.h"
 #include "protocol/xirr_game_connection.h"
-#include "text/xirr_ansi_display.h"
+#include "text/xirr_channel_window.h"
+#include "text/xirr_main_window.h"
 
 static const int ansi_white = 0x37;
 
@@ -122,8 +123,10 @@ void xirr_mw::show_history()
     input_window_->show_history();
 }
 
-// The channel window clears its tabs here once the client has it.
-void xirr_mw::clear_channels() {}
+void xirr_mw::clear_channels()
+{
+    channel_window_->clear_channels();
+}
 
 // --- xirr_input_host ----------------------------------------------------------------
 
@@ -172,14 +175,20 @@ void xirr_mw::clear_main_output_selection()
     main_output_->clear_selection();
 }
 
-// Without a channel window there is nothing to unlock or deselect.
 bool xirr_mw::channel_window_following()
 {
-    return true;
+    return channel_window_->is_current_following() != 0;
 }
 
-void xirr_mw::unlock_channel_window() {}
-void xirr_mw::clear_channel_window_selection() {}
+void xirr_mw::unlock_channel_window()
+{
+    channel_window_->unlock_current();
+}
+
+void xirr_mw::clear_channel_window_selection()
+{
+    channel_window_->clear_current_selection();
+}
 
 void xirr_mw::send_break()
 {
@@ -360,6 +369,20 @@ void xirr_mw::parse_colorflash(const char *arguments)
 // The status bar shows the ping time once the client has one.
 void xirr_mw::show_ping_time() {}
 
+bool xirr_mw::divert_to_channel(const char *name)
+{
+    channel_window_->divert_to_channel(name);
+    router_->channel_divert = true;
+    return true;
+}
+
+bool xirr_mw::clear_divert_channel()
+{
+    channel_window_->clear_divert_channel();
+    router_->channel_divert = false;
+    return true;
+}
+
 // There are no popup windows yet, so no name is ever found.
 bool xirr_mw::divert_to_popup(const char *name, bool clear)
 {
@@ -476,6 +499,7 @@ void xirr_mw::theme_views_sync()
     hint_buttons_->restyle_buttons();
     direction_buttons_->restyle_buttons();
     fkey_bar_->restyle_buttons();
+    channel_window_->restyle_buttons();
     layout_panels();
     Refresh();
 }

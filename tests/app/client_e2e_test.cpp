@@ -165,3 +165,23 @@ TEST(client_e2e, end_of_a_burst_shows_at_once)
     EXPECT_TRUE(s.wait_for_title("Veymoor - Player Burst", 3000)) << s.title();
     EXPECT_TRUE(s.server.wait_for_received("sklstatus ", 3000));
 }
+
+TEST(client_e2e, rebuild_line_makes_the_client_remap)
+{
+    client_session s;
+    ASSERT_TRUE(s.start()) << s.failure();
+    s.server.send("Vudedu imms: rebuild please now\nGossip: imms: rebuild please?\n");
+    s.server.send("Vudedu imms: rebuild please\n");
+    ASSERT_TRUE(s.server.wait_for_received(
+        "aset remap\nimm in progress, please wait approximately two minutes for maps to be built and transfer\n",
+        wait_ms))
+        << s.server.received();
+    EXPECT_EQ(s.server.received().find("aset remap"), s.server.received().rfind("aset remap"));
+
+    // A last line without its newline reaches the hook after three ticks.
+    size_t before = s.server.received().size();
+    s.server.send("Vudedu imms: rebuild please");
+    ASSERT_TRUE(s.server.wait_for_received_bytes(before + 11, wait_ms));
+    pause_ms(100);
+    EXPECT_EQ(s.server.received().substr(before, 11), "aset remap\n");
+}

@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "app/display_text_target.h"
 #include "config/skiff_config.h"
+#include "protocol/text_run_router.h"
 #include "draw/button_fonts.h"
 #include "draw/themes.h"
 #include "tests/common/test_font.h"
@@ -272,4 +274,37 @@ TEST_F(channel_window_test, display_frame_opens_under_its_tab_and_tabs_show_thei
     tab->repaint_internal(tab->backing_surface);
     EXPECT_EQ(tab->backing_surface.GetPixel(0, 5), color_white);
     EXPECT_EQ(tab->backing_surface.GetPixel(50, 13), active_button_theme->colors[theme_lit_face]);
+}
+
+// The router sends diverted text to the channel window and, unless the
+// window is on without duplication, to the main output as well.
+TEST_F(channel_window_test, diverted_text_reaches_the_main_output_by_the_options)
+{
+    SkiffConfig &c = SkiffConfig::instance();
+    if (!c.current_char_cfg)
+        c.setup_default_config(nullptr);
+    c.reset_char_config();
+    xirr_ansi_display main_output(frame, wxID_ANY);
+    main_output.clear_display();
+    display_text_target main_target(&main_output);
+    text_run_router router(&c, &main_target, channels);
+    struct row {
+        int enable, dupe;
+        bool in_main;
+    } rows[] = {{1, 1, true}, {0, 0, true}, {1, 0, false}};
+    for (const row &r : rows) {
+        c.set_channel_window_enable(r.enable);
+        c.set_channel_window_dupe(r.dupe);
+        main_output.clear_display();
+        channels->divert_to_channel("gossip");
+        router.channel_divert = true;
+        router.begin_chunk();
+        router.route("chat\n", 5);
+        router.end_chunk();
+        channels->clear_divert_channel();
+        router.channel_divert = false;
+        EXPECT_EQ(display_text(&main_output).find("chat") != std::string::npos, r.in_main)
+            << r.enable << r.dupe;
+    }
+    EXPECT_NE(display_text(entry("gossip")->display).find("chat\nchat\nchat\n"), std::string::npos);
 }

@@ -117,6 +117,18 @@ TEST_F(main_window_test, rebuild_line_sends_remap_and_notice)
     EXPECT_EQ(recorder.commands.size(), 2u);
 }
 
+TEST_F(main_window_test, rebuild_line_split_at_every_byte_gives_the_same_commands)
+{
+    command_recorder recorder;
+    const std::string line = "\x1b[32mZed imms: rebuild please\n";
+    for (size_t k = 0; k <= line.size(); k++) {
+        recorder.commands.clear();
+        write(line.substr(0, k));
+        write(line.substr(k));
+        EXPECT_EQ(recorder.commands.size(), 2u) << "split at " << k;
+    }
+}
+
 TEST_F(main_window_test, scrollbar_follows_the_option)
 {
     SkiffConfig::instance().set_mw_scrollbar_enable(0);
