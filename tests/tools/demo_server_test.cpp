@@ -182,7 +182,7 @@ TEST_F(demo_server_test, login_ping_look_and_quit)
     game_client a;
     ASSERT_TRUE(a.connect(server.port()));
     a.log_in("tester");
-    EXPECT_NE(a.text.find("\x1b[1;36m"), std::string::npos);  // colours reach the text as sent
+    EXPECT_NE(a.text.find("\x1b[1m\x1b[36m"), std::string::npos);  // colours reach the text as sent
 
     a.send_line("skping");
     EXPECT_TRUE(a.wait_for_record("event", "skpong"));

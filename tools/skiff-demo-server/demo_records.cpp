@@ -1,17 +1,19 @@
 #include "tools/skiff-demo-server/demo_records.h"
 
+// The client reads one parameter per escape sequence, so attributes and
+// colours go out as separate sequences.
 namespace ansi {
 const char *const reset = "\x1b[0m";
-const char *const bold_white = "\x1b[1;37m";
-const char *const bold_cyan = "\x1b[1;36m";
-const char *const bold_yellow = "\x1b[1;33m";
-const char *const bold_green = "\x1b[1;32m";
-const char *const bold_red = "\x1b[1;31m";
-const char *const bold_magenta = "\x1b[1;35m";
-const char *const green = "\x1b[0;32m";
-const char *const cyan = "\x1b[0;36m";
-const char *const yellow = "\x1b[0;33m";
-const char *const white = "\x1b[0;37m";
+const char *const bold_white = "\x1b[1m\x1b[37m";
+const char *const bold_cyan = "\x1b[1m\x1b[36m";
+const char *const bold_yellow = "\x1b[1m\x1b[33m";
+const char *const bold_green = "\x1b[1m\x1b[32m";
+const char *const bold_red = "\x1b[1m\x1b[31m";
+const char *const bold_magenta = "\x1b[1m\x1b[35m";
+const char *const green = "\x1b[0m\x1b[32m";
+const char *const cyan = "\x1b[0m\x1b[36m";
+const char *const yellow = "\x1b[0m\x1b[33m";
+const char *const white = "\x1b[0m\x1b[37m";
 }
 
 std::string stream_text(const std::string &text)

@@ -106,6 +106,7 @@ void demo_world::ask_name(int id)
 
 void demo_world::take_name(int id, player &p, const std::string &text_in)
 {
+    text(id, "\n");
     std::string rest;
     std::string name = first_word(text_in, &rest);
     if (!valid_name(name)) {
@@ -178,6 +179,9 @@ void demo_world::command(int id, player &p, const std::string &text_in)
     }
     if (word == "sklstatus" || word == "sklwindow")
         return;
+    // The client echoes a command without ending its line; the answer
+    // starts on a line of its own.
+    text(id, "\n");
     if (word.empty()) {
     } else if (word == "look" || word == "l") {
         look(id, p);
