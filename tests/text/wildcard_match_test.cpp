@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fnmatch.h>
+#include <random>
 #include <string>
 
 #include "app/frame_services.h"
@@ -46,6 +48,27 @@ TEST(wildcard_match, table)
             << "'" << r.pattern << "' against '" << r.line << "'";
     EXPECT_FALSE(wildcard_match(nullptr, "x"));
     EXPECT_FALSE(wildcard_match("*", nullptr));
+}
+
+// Searching each middle piece at its first place loses no match: the
+// matcher agrees with a backtracking glob on short random patterns.
+TEST(wildcard_match, agrees_with_a_backtracking_glob)
+{
+    std::mt19937 random(1234);
+    auto text = [&](const char *alphabet, int n) {
+        std::string s;
+        int length = static_cast<int>(random() % (n + 1));
+        for (int i = 0; i < length; i++)
+            s += alphabet[random() % std::strlen(alphabet)];
+        return s;
+    };
+    for (int i = 0; i < 5000; i++) {
+        std::string pattern = text("ab**", 7);
+        std::string line = text("ab", 9);
+        bool glob = fnmatch(pattern.c_str(), line.c_str(), 0) == 0;
+        EXPECT_EQ(wildcard_match(pattern.c_str(), line.c_str()), glob)
+            << "'" << pattern << "' against '" << line << "'";
+    }
 }
 
 TEST(wildcard_match, captures_the_first_four_wildcards_within_their_buffers)
