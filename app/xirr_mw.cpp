@@ -151,7 +151,10 @@ void xirr_mw::OnTimer(wxTimerEvent &event)
         input_window_->SetFocus();
         focus_again_ = false;
     }
+    // Displays that got text are refreshed once for all the chunks of a tick.
+    router_->begin_chunk();
     connection_->socket_handler();
+    router_->end_chunk();
     run_animations(20);
     connection_->send_pending_status_report();
     show_pending_message();

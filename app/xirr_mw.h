@@ -138,8 +138,6 @@ public:
     // --- xirr_socket_data_sink and tagged_stream_sink -----------------------------------
     void process_socket_data(const char *data, int length) override;
     void reset_protocol_state() override;
-    void begin_chunk() override;
-    void end_chunk() override;
     void text_run(const char *data, int length) override;
     void ring_bell() override;
     void set_hidden_input() override;

@@ -276,16 +276,6 @@ void xirr_mw::reset_protocol_state()
     parser_->reset();
 }
 
-void xirr_mw::begin_chunk()
-{
-    router_->begin_chunk();
-}
-
-void xirr_mw::end_chunk()
-{
-    router_->end_chunk();
-}
-
 void xirr_mw::text_run(const char *data, int length)
 {
     router_->route(data, length);
