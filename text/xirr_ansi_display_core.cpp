@@ -8,6 +8,7 @@
 #include "support/debug_log.h"
 #include "support/random.h"
 #include "text/xirr_ansi_palette.h"
+#include "text/xirr_byte_scan.h"
 #include "text/xirr_text_hooks.h"
 
 namespace {
@@ -86,12 +87,12 @@ void xirr_ansi_display_core::write_ansi_data(const char *data, int length)
             parse_escape_byte(*p++);
         } else if (is_plain_byte(*p)) {
             // Plain text, the common case: copy the whole run at once.
-            const unsigned char *run = p;
-            const unsigned char *limit = end - p > text_buffer_size - n ? p + (text_buffer_size - n) : end;
-            while (p < limit && is_plain_byte(*p))
-                p++;
-            memcpy(buffer + n, run, p - run);
-            n += static_cast<int>(p - run);
+            size_t room = static_cast<size_t>(text_buffer_size - n);
+            size_t left = static_cast<size_t>(end - p);
+            size_t run = first_non_printable(p, left < room ? left : room);
+            memcpy(buffer + n, p, run);
+            n += static_cast<int>(run);
+            p += run;
             if (n >= text_buffer_size)
                 flush_text_buffer(buffer, &n);
         } else {

@@ -11,6 +11,7 @@
 #include "draw/xirr_glyph_font.h"
 #include "support/debug_log.h"
 #include "support/xirr_object_pool.h"
+#include "text/xirr_byte_scan.h"
 #include "text/xirr_url_span.h"
 
 namespace {
@@ -55,20 +56,22 @@ bool compact_mode()
     return char_option_value(char_option::compact_mode, 0) != 0;
 }
 
-// Whether any byte is 0x80 or above, eight bytes at a time.
-bool has_high_byte(const unsigned char *text, size_t n)
+// plain: no tab and no byte 0x80 or above, so the text is stored as it is;
+// printable: nothing but printable ASCII and newlines, so with a fixed-pitch
+// font its width is its length times the glyph width.
+void classify_text(const unsigned char *text, size_t n, bool *plain, bool *printable)
 {
-    size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t word;
-        memcpy(&word, text + i, 8);
-        if (word & 0x8080808080808080ull)
-            return true;
+    for (size_t i = first_non_printable(text, n); i < n;
+         i += 1 + first_non_printable(text + i + 1, n - i - 1)) {
+        unsigned char b = text[i];
+        if (b == '\n')
+            continue;
+        *printable = false;
+        if (b == '\t' || b >= 0x80) {
+            *plain = false;
+            return;
+        }
     }
-    for (; i < n; i++)
-        if (text[i] & 0x80)
-            return true;
-    return false;
 }
 
 uint32_t pack_color(const rgb_color &c)
@@ -265,7 +268,8 @@ void xirr_textctrl_core::add_text(const char *text, size_t n)
     if (n == 0)
         return;
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(text);
-    bool plain = !memchr(text, '\t', n) && !has_high_byte(bytes, n);
+    bool plain = true, printable = true;
+    classify_text(bytes, n, &plain, &printable);
     std::lock_guard<std::mutex> guard(lock_);
     int length = plain ? (n > INT_MAX / 2 ? -1 : static_cast<int>(n)) : stored_length(bytes, n);
     char *stored = length >= 0 ? store_.allocate(length) : nullptr;
@@ -282,8 +286,8 @@ void xirr_textctrl_core::add_text(const char *text, size_t n)
     chunk->next = nullptr;
     chunk->text = stored;
     chunk->color = pack_color(text_color_);
-    chunk->width = 0;
     chunk->length = length;
+    chunk->printable = printable;
     if (source_tail_)
         source_tail_->next = chunk;
     else
@@ -305,22 +309,23 @@ void xirr_textctrl_core::layout_chunk(xirr_textctrl_chunk *chunk)
 {
     const unsigned char *t = reinterpret_cast<const unsigned char *>(chunk->text);
     int n = chunk->length;
-    long long total = 0;
     int start = 0;
     while (start < n) {
         const void *nl = memchr(t + start, '\n', n - start);
         int stop = nl ? static_cast<int>(static_cast<const unsigned char *>(nl) - t) : n;
         long long width = 0;
-        for (int i = start; i < stop; i++)
-            width += byte_widths_[t[i]];
-        total += width;
+        if (chunk->printable && mono_width_ > 0) {
+            width = static_cast<long long>(stop - start) * mono_width_;
+        } else {
+            for (int i = start; i < stop; i++)
+                width += byte_widths_[t[i]];
+        }
         append_piece(chunk, start, stop - start, width > max_row_width ? max_row_width : width);
         if (!nl)
             break;
         end_row_at_newline();
         start = stop + 1;
     }
-    chunk->width = total > INT_MAX ? INT_MAX : static_cast<int>(total);
 }
 
 void xirr_textctrl_core::append_piece(xirr_textctrl_chunk *chunk, int offset, int length, long long width)
@@ -474,6 +479,10 @@ void xirr_textctrl_core::set_font(const xirr_glyph_font *font)
         glyph_size(font, b, &width, nullptr);
         byte_widths_[b] = width;
     }
+    mono_width_ = byte_widths_[' '];
+    for (int b = 32; b <= 126; b++)
+        if (byte_widths_[b] != mono_width_)
+            mono_width_ = 0;
     int height = 0;
     glyph_size(font, 'f', nullptr, &height);
     line_height_ = compact_mode() ? height - 1 : height;

@@ -18,12 +18,14 @@ class xirr_object_pool;
 
 // One run of text in one colour: the text of one add_text call (newlines
 // included) in the source list.  The first word is the pool's free-list link.
+// Its width is not kept: layout sums the byte widths as it goes, and a
+// field that is never read again would cost 8 bytes a run.
 struct xirr_textctrl_chunk {
     xirr_textctrl_chunk *next;
-    char *text;      // zero-terminated private copy in the view's text store
-    uint32_t color;  // 0xRRGGBB
-    int width;       // sum of the byte widths
-    int length;      // bytes of text
+    char *text;               // zero-terminated private copy in the view's text store
+    uint32_t color;           // 0xRRGGBB
+    uint32_t length : 31;     // bytes of text
+    uint32_t printable : 1;   // every byte is printable ASCII or a newline
 };
 
 // A display row is a slice of the source text: `length` bytes starting at
@@ -206,6 +208,7 @@ private:
     rgb_color text_color_;
     const xirr_glyph_font *font_ = nullptr;
     int byte_widths_[256];
+    int mono_width_ = 0;  // the width of every printable byte, 0 when they differ
     int line_height_ = 0;
     int view_width_ = 20;
     int view_height_ = 20;
