@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/text/text_fixture.h"
+#include "draw/xirr_bitmap.h"
 #include "text/xirr_ansi_palette.h"
 
 namespace {
@@ -93,6 +94,11 @@ struct script_case {
     std::string shown;
     std::string background;
 };
+
+void PrintTo(const script_case &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class AnsiParserScripts : public testing::TestWithParam<script_case> {};
 
@@ -227,6 +233,41 @@ TEST(AnsiParser, LongDigitRunsDoNotMisbehave)
     std::string script = "\x1b[" + std::string(40, '9') + "mok";
     display.write_ansi_data(script.data(), static_cast<int>(script.size()));
     EXPECT_EQ(describe_rows(f.view), "{A0A0A0}ok");
+}
+
+} // namespace
+
+namespace {
+
+// Any bytes at all, in any pieces, with the view resized and painted along
+// the way: nothing breaks, and what is shown stays printable.
+TEST(AnsiParser, RandomBytesNeverBreakTheDisplay)
+{
+    unsigned seed = 77;
+    auto next = [&seed](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    text_view_fixture f(300, 100);
+    line_collecting_display display(&f.view);
+    xirr_bitmap surface(300, 100);
+    std::string bytes;
+    for (int i = 0; i < 20000; i++)
+        bytes += static_cast<char>(next(4) == 0 ? "\x1b[;m0123\n\t"[next(11)] : next(256));
+    for (size_t at = 0; at < bytes.size();) {
+        size_t n = std::min<size_t>(1 + next(300), bytes.size() - at);
+        display.write_ansi_data(bytes.data() + at, static_cast<int>(n));
+        at += n;
+        if (next(10) == 0)
+            f.view.set_view_size(1 + static_cast<int>(next(400)), 1 + static_cast<int>(next(200)));
+        if (next(10) == 0)
+            f.view.paint(surface);
+        if (next(50) == 0)
+            display.change_word_wrap(static_cast<int>(next(2)));
+    }
+    for (int r = 0; r <= f.view.get_last_line(); r++)
+        for (char c : f.row(r))
+            ASSERT_TRUE((c >= 0x1C && c <= 0x7E) || c == '\t') << int(c);
 }
 
 } // namespace

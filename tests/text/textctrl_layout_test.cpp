@@ -50,6 +50,11 @@ struct wrap_case {
     rows_t rows;
 };
 
+void PrintTo(const wrap_case &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class TextctrlWrap : public testing::TestWithParam<wrap_case> {};
 
 TEST_P(TextctrlWrap, BreaksRowsAtTheViewWidth)
@@ -236,6 +241,11 @@ struct url_case {
     int offset;
     const char *url;  // null: no link there
 };
+
+void PrintTo(const url_case &c, std::ostream *os)
+{
+    *os << c.text << " @" << c.offset;
+}
 
 class UrlSpan : public testing::TestWithParam<url_case> {};
 
