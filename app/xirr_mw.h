@@ -67,6 +67,12 @@ public:
     void place_automap();
     void apply_automap_visibility() override;
     void rebuild_background(bool force);
+    // main_font to every text panel and the input line, recorded as the
+    // character's text font.
+    void apply_fonts();
+    // The background and button themes of the current character; with
+    // rebuild the background is drawn again.
+    void apply_themes(bool rebuild);
 
     // --- messages, links, clipboard -------------------------------------------
     void begin_message() override;

@@ -3,11 +3,14 @@
 #include <wx/utils.h>
 
 #include <ctime>
+#include <string>
 
 #include "app/xirr_command_processor.h"
+#include "app/shared_fonts.h"
 #include "app/xirr_mw.h"
 #include "config/skiff_config.h"
 #include "draw/themes.h"
+#include "draw/xirr_font.h"
 #include "input/xirr_command_button.h"
 #include "input/xirr_direction_buttons.h"
 #include "input/xirr_fkey_manager.h"
@@ -309,6 +312,7 @@ void xirr_mw::select_character_config(const char *name)
     c.current_char_cfg = chosen;
     c.sync_theme_views();
     c.sync_option_views();
+    apply_fonts();
 }
 
 void xirr_mw::set_login_state(int state)
@@ -479,19 +483,34 @@ void xirr_mw::option_views_sync()
     reapply_layout();
 }
 
-// Themes: background and buttons switched, the background redrawn, every
-// bar re-styled and the frame laid out again.
 void xirr_mw::theme_views_sync()
+{
+    apply_themes(true);
+}
+
+void xirr_mw::apply_themes(bool rebuild)
 {
     switch_background_theme(config().get_current_background_theme());
     switch_button_theme(config().get_current_theme());
-    rebuild_background(true);
+    if (rebuild)
+        rebuild_background(true);
     hint_buttons_->restyle_buttons();
     direction_buttons_->restyle_buttons();
     fkey_bar_->restyle_buttons();
     channel_window_->restyle_buttons();
     layout_panels();
     Refresh();
+}
+
+void xirr_mw::apply_fonts()
+{
+    if (!main_font)
+        return;
+    main_output_->set_display_font(main_font);
+    input_window_->set_input_font(*main_font);
+    channel_window_->set_channel_font(main_font);
+    std::string description(main_font->GetNativeFontInfoDesc().mb_str(wxConvISO8859_1));
+    config().record_main_font(description.c_str(), main_font->GetPointSize());
 }
 
 // --- button_bar_services ----------------------------------------------------------------------

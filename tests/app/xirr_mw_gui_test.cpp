@@ -70,7 +70,8 @@ protected:
     }
     void TearDown() override
     {
-        frame->Destroy();
+        if (xirr_mw::the_main_frame == frame)
+            frame->Destroy();
         pump_ms(50);
     }
 
@@ -212,4 +213,13 @@ TEST_F(main_frame_test, primary_selection_keeps_eight_bit_text)
     char tiny[4];
     ASSERT_TRUE(frame->get_clipboard_data(tiny, sizeof tiny));
     EXPECT_STREQ(tiny, "caf");
+}
+
+TEST_F(main_frame_test, close_request_quits_through_the_countdown)
+{
+    EXPECT_FALSE(frame->Close()) << "the close is refused";
+    EXPECT_EQ(frame->exit_countdown(), 10);
+    EXPECT_EQ(xirr_mw::the_main_frame, frame);
+    pump_ms(400);
+    EXPECT_EQ(xirr_mw::the_main_frame, nullptr) << "destroyed when one tick was left";
 }
