@@ -30,11 +30,24 @@ inline uint32_t color_word(const rgb_color &c)
     return pack_pixel(c.red & 255, c.green & 255, c.blue & 255, 0);
 }
 
-// Writes the colour word into n pixels, keeping each pixel's alpha.
+// Writes the colour word into n pixels, keeping each pixel's alpha; four
+// pixels a step where the compiler offers vectors.
 inline void fill_span(unsigned char *p, int n, uint32_t rgb)
 {
     const uint32_t keep = pixel_alpha_mask();
-    for (int i = 0; i < n; i++) {
+    int i = 0;
+#if defined(__GNUC__)
+    typedef uint32_t quad __attribute__((vector_size(16)));
+    const quad keep4 = {keep, keep, keep, keep};
+    const quad rgb4 = {rgb, rgb, rgb, rgb};
+    for (; i + 4 <= n; i += 4) {
+        quad v;
+        memcpy(&v, p + 4 * i, 16);
+        v = (v & keep4) | rgb4;
+        memcpy(p + 4 * i, &v, 16);
+    }
+#endif
+    for (; i < n; i++) {
         uint32_t v;
         memcpy(&v, p + 4 * i, 4);
         v = (v & keep) | rgb;

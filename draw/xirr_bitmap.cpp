@@ -410,6 +410,36 @@ void xirr_bitmap::DrawTextGlyphTransparent(const xirr_bitmap &glyph, int x, int 
 
 // ---- text ----------------------------------------------------------------
 
+// The opaque pixel DrawTextGlyph makes of each coverage value, built once per
+// text so every glyph pixel is one table look-up.
+static void glyph_colors(const rgb_color &ink, const rgb_color &bg, uint32_t table[256])
+{
+    const int in[3] = {ink.red & 255, ink.green & 255, ink.blue & 255};
+    const int bk[3] = {bg.red & 255, bg.green & 255, bg.blue & 255};
+    table[0] = pack_pixel(bk[0], bk[1], bk[2], 255);
+    for (int a = 1; a < 256; a++) {
+        int v[3];
+        for (int ch = 0; ch < 3; ch++)
+            v[ch] = (bk[ch] * (255 - a) + in[ch] * a) >> 8;
+        table[a] = pack_pixel(v[0], v[1], v[2], 255);
+    }
+}
+
+void xirr_bitmap::draw_glyph_table(const xirr_bitmap &glyph, int x, int y, const uint32_t *table)
+{
+    if (!pixels_ || !glyph.pixels_) {
+        DrawTextGlyph(glyph, x, y, color_black, color_black);  // logs the failure
+        return;
+    }
+    blit_clip k = clip_blit(glyph.width_, glyph.height_, width_, height_, x, y);
+    for (int j = 0; j < k.h; j++) {
+        const unsigned char *s = glyph.row(k.sy + j) + 4 * k.sx;
+        unsigned char *d = row(k.dy + j) + 4 * k.dx;
+        for (int i = 0; i < k.w; i++)
+            memcpy(d + 4 * i, &table[s[4 * i + 1]], 4);
+    }
+}
+
 namespace {
 
 // Walks the text's glyphs; draw(glyph, x) is called for each glyph that can
@@ -438,8 +468,10 @@ int xirr_bitmap::DrawText(const xirr_glyph_font &font, const char *text, int len
 {
     if (!text || y > height_ || x > width_)
         return x;
+    uint32_t table[256];
+    glyph_colors(ink, bg, table);
     return walk_glyphs(font, text, length, x, width_, [&](const xirr_bitmap &g, int gx) {
-        DrawTextGlyph(g, gx, y, ink, bg);
+        draw_glyph_table(g, gx, y, table);
     });
 }
 

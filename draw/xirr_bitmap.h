@@ -3,6 +3,8 @@
 
 #include "draw/rgb_color.h"
 
+#include <cstdint>
+
 class xirr_glyph_font;
 
 // One vertex of a polygon.
@@ -139,6 +141,8 @@ public:
 
 private:
     bool check_pixels(const char *operation) const;
+    // DrawTextGlyph with the colour of every coverage value precomputed.
+    void draw_glyph_table(const xirr_bitmap &glyph, int x, int y, const uint32_t *table);
     void release();
 
     unsigned char *pixels_ = nullptr;

@@ -533,3 +533,50 @@ TEST(xirr_bitmap, polygon_reaching_far_outside_is_clipped_exactly)
     h.DrawPolygon(4, huge, 5, -7, color_white, ink);
     EXPECT_EQ(surface_mask(h, ink), "######\n######\n######\n######\n######\n######\n");
 }
+
+TEST(xirr_bitmap, any_arguments_stay_inside_the_surface)
+{
+    // Coordinates near the surface, far away and at the ends of the int
+    // range; a write outside the buffer shows under the address sanitizer,
+    // and the surface's alpha (which no primitive here writes) must survive.
+    std::mt19937 rng(99);
+    const int extremes[] = {INT_MIN, INT_MIN + 1, -1000000, -2, -1, 0, 1, 6, 7, 8, 1000000,
+                            INT_MAX - 1, INT_MAX};
+    auto arg = [&]() {
+        switch (rng() % 3) {
+        case 0: return extremes[rng() % (sizeof extremes / sizeof extremes[0])];
+        case 1: return (int)(rng() % 30) - 10;
+        default: return (int)rng();
+        }
+    };
+    xirr_bitmap glyph(3, 4);
+    glyph.Clear(rgb_color(0, 200, 0));
+    xirr_bitmap s(7, 5);
+    s.Clear(color_black);
+    for (int y = 0; y < 5; y++)
+        for (int x = 0; x < 7; x++)
+            s.row(y)[4 * x + 3] = 77;
+    for (int i = 0; i < 3000; i++) {
+        int a = arg(), b = arg(), c = arg(), d = arg(), e = arg();
+        rgb_color col(arg(), arg(), arg());
+        xirr_point pts[4] = {{a, b}, {c, d}, {e, a}, {b, c}};
+        switch (i % 13) {
+        case 0: s.SetPixel(a, b, col); break;
+        case 1: s.DrawLine(a, b, c, d, col); break;
+        case 2: s.DrawGradientLine(a, b, c, d, col, color_white); break;
+        case 3: s.DrawFilledRectangle(a, b, c, d, col); break;
+        case 4: s.DrawXGradientRectangle(a, b, c, d, col, color_white); break;
+        case 5: s.DrawYGradientRectangle(a, b, c, d, col, color_white); break;
+        case 6: s.DrawFilledCircle(a, b, c, col); break;
+        case 7: s.DrawPolygon(3 + i % 2, pts, e, a, col, color_white); break;
+        case 8: s.DrawBitmap(glyph, a, b); break;
+        case 9: s.DrawTextGlyphTransparent(glyph, a, b, col); break;
+        case 10: s.DrawEdgeLines(a, b, c, &col); break;
+        case 11: s.DrawValueBar(a, b, c, d, e, col, col); break;
+        case 12: s.DrawRoundedFrame(col, a, b); break;
+        }
+    }
+    for (int y = 0; y < 5; y++)
+        for (int x = 0; x < 7; x++)
+            ASSERT_EQ(s.GetAlpha(x, y), 77) << x << "," << y;
+}

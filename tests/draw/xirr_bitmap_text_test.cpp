@@ -311,3 +311,39 @@ TEST(xirr_bitmap_frames, value_bar_fills_from_either_end)
         s.DrawBarFrame(v, 0, v, v);
     }
 }
+
+namespace {
+
+// One 16 x 16 glyph for '#' holding every coverage value once.
+class ramp_source : public xirr_glyph_source {
+public:
+    bool measure_glyph(int c, int *w, int *h) override
+    {
+        *w = *h = c == '#' ? 16 : 0;
+        return c == '#';
+    }
+    bool render_glyph(int c, xirr_bitmap &surface) override
+    {
+        for (int a = 0; a < 256; a++)
+            surface.SetPixel(a % 16, a / 16, 255 - a, a, 7);
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST(xirr_bitmap_text, text_blends_every_coverage_as_the_single_glyph_draw)
+{
+    xirr_glyph_font font;
+    ramp_source source;
+    font.build_glyphs_from(source);
+    const rgb_color ink(250, 120, 3), back(9, 200, 77);
+    xirr_bitmap by_text = filled(20, 18, color_red), by_glyph = filled(20, 18, color_red);
+    by_text.DrawText(font, "#", 2, 1, ink, back);
+    by_glyph.DrawTextGlyph(*font.glyph('#'), 2, 1, ink, back);
+    for (int y = 0; y < 18; y++)
+        for (int x = 0; x < 20; x++)
+            ASSERT_EQ(by_text.GetPixel(x, y), by_glyph.GetPixel(x, y)) << x << "," << y;
+    EXPECT_EQ(by_text.GetPixel(2, 1), back);
+    EXPECT_EQ(by_text.GetPixel(17, 16), rgb_color(249, 119, 2));
+}
