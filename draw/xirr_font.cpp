@@ -24,7 +24,13 @@ void xirr_font::copy_font_from(const wxFont &font)
 
 void xirr_font::SetPointSize(int point_size)
 {
+    // Reaches SetFractionalPointSize below, which rebuilds the glyphs.
     wxFont::SetPointSize(point_size);
+}
+
+void xirr_font::SetFractionalPointSize(double point_size)
+{
+    wxFont::SetFractionalPointSize(point_size);
     build_glyphs();
 }
 

@@ -20,8 +20,10 @@ public:
     // order, then its point size, which rebuilds the glyphs.  The family is
     // not copied.
     void copy_font_from(const wxFont &font);
-    // The toolkit's point-size change, then build_glyphs().
+    // The toolkit's point-size change, then build_glyphs().  The toolkit's
+    // other size changes (fractional sizes, scaling) rebuild the glyphs too.
     void SetPointSize(int point_size) override;
+    void SetFractionalPointSize(double point_size) override;
     // Renders every character 32 to 126, white on black, at its own text
     // extent.  Returns the number of glyphs built.
     int build_glyphs();

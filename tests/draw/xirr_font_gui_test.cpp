@@ -69,8 +69,14 @@ TEST(xirr_font, point_size_change_and_copy_rebuild_the_glyphs)
     xirr_font font(8, wxFONTFAMILY_TELETYPE, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
     int small_h = font.glyph('M')->GetHeight();
     font.SetPointSize(16);
-    EXPECT_GT(font.glyph('M')->GetHeight(), small_h);
-    EXPECT_EQ(font.glyph('M')->GetHeight(), toolkit_extent(font, 'M').y);
+    int big_h = font.glyph('M')->GetHeight();
+    EXPECT_GT(big_h, small_h);
+    EXPECT_EQ(big_h, toolkit_extent(font, 'M').y);
+    // Through the toolkit's own interface too.
+    static_cast<wxFont &>(font).SetPointSize(8);
+    EXPECT_EQ(font.glyph('M')->GetHeight(), small_h);
+    font.SetFractionalPointSize(16.0);
+    EXPECT_EQ(font.glyph('M')->GetHeight(), big_h);
 
     wxFont bold(12, wxFONTFAMILY_SWISS, wxFONTSTYLE_ITALIC, wxFONTWEIGHT_BOLD, true);
     font.copy_font_from(bold);

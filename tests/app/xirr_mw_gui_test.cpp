@@ -1,0 +1,215 @@
+// The main frame in this process, on the test display.
+#include <wx/app.h>
+#include <wx/event.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "app/server_address.h"
+#include "app/shared_fonts.h"
+#include "app/xirr_mw.h"
+#include "config/skiff_config.h"
+#include "draw/builtin_images.h"
+#include "draw/themes.h"
+#include "draw/xirr_font.h"
+#include "input/xirr_input_window.h"
+#include "tests/common/client_session.h"
+#include "tests/common/log_tail.h"
+#include "text/xirr_main_window.h"
+#include "text/xirr_text_hooks.h"
+
+namespace {
+
+void pump_ms(int ms)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        wxTheApp->Yield(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+// The main output's rows, a line feed after each row that ends a line.
+std::string main_output_text(xirr_mw *frame)
+{
+    xirr_textctrl_core *view = frame->main_output()->text_view();
+    std::string text, row;
+    for (int i = 0; i < view->row_count(); i++) {
+        if (view->row_text(i, &row))
+            text += row;
+        if (view->row_hard_break(i))
+            text += "\n";
+    }
+    return text;
+}
+
+// A main frame as start-up builds it, playing against a closed loopback
+// port so its first tick fails to connect and shows the Connect and Quit
+// hints.
+class main_frame_test : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        set_game_server("127.0.0.1:1");
+        build_theme_tables();
+        if (!logo_image)
+            load_builtin_images();
+        create_shared_fonts(8);
+        the_main_text_font = main_font;
+        SkiffConfig &c = SkiffConfig::instance();
+        c.setup_default_config(nullptr);
+        switch_background_theme();
+        switch_button_theme();
+        frame = new xirr_mw("Veymoor", wxDefaultPosition, wxSize(984, 728));
+        frame->Show(true);
+        pump_ms(400);
+    }
+    void TearDown() override
+    {
+        frame->Destroy();
+        pump_ms(50);
+    }
+
+    xirr_mw *frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(main_frame_test, background_surface_only_grows_and_same_size_resizes_are_ignored)
+{
+    // 984 x 728 made a surface of 1024 x 768; it never shrinks.
+    EXPECT_EQ(frame->background().width, 1024);
+    EXPECT_EQ(frame->background().height, 768);
+    frame->SetClientSize(700, 500);
+    pump_ms(200);
+    EXPECT_EQ(frame->background().width, 1024);
+    EXPECT_EQ(frame->background().height, 768);
+
+    frame->SetClientSize(1100, 800);
+    pump_ms(200);
+    EXPECT_EQ(frame->background().width, 1280);
+    EXPECT_EQ(frame->background().height, 1024);
+
+    SkiffConfig::instance().set_theme_bg_setting(SkiffConfig::instance().get_theme_bg_setting() == 4 ? 2 : 4);
+    pump_ms(100);
+    EXPECT_EQ(frame->background().width, 1536);
+    EXPECT_EQ(frame->background().height, 1280);
+
+    log_tail log;
+    wxSizeEvent same(frame->GetSize(), frame->GetId());
+    same.SetEventObject(frame);
+    frame->GetEventHandler()->ProcessEvent(same);
+    EXPECT_TRUE(log.contains("xirr_mw::OnResize() - ignoring double resize.\n"));
+}
+
+TEST_F(main_frame_test, each_layout_shows_the_logo_or_the_background_in_the_free_column)
+{
+    struct row {
+        int layout;
+        bool logo_visible;
+    } rows[] = {{0, true}, {1, false}, {2, false}};
+    for (const row &r : rows) {
+        SkiffConfig::instance().set_current_layout(r.layout);
+        frame->Refresh();
+        pump_ms(300);
+        screenshot shot;
+        ASSERT_TRUE(shot.take());
+        const int *logo = frame->logo_rect();
+        const int w = frame->GetClientSize().GetWidth();
+        const int h = frame->GetClientSize().GetHeight();
+        // The hint column (from x = w - 99) shows the frame's own picture
+        // below the Connect and Quit buttons.
+        // The logo sits 5 pixels into its rectangle, centred; its caption
+        // covers its rows from 33 on.
+        int logo_x = logo[0] + logo[2] - logo[2] / 2 - 96;
+        int logo_y = logo[1] + 5;
+        int logo_mismatches = 0, background_mismatches = 0, compared = 0;
+        for (int y = 150; y < h - 20; y++)
+            for (int x = w - 97; x < w; x++) {
+                unsigned got = shot.pixel(x, y);
+                rgb_color bg = frame->background_surface()->GetPixel(x, y);
+                unsigned want_bg = (bg.red << 16) | (bg.green << 8) | bg.blue;
+                bool in_logo = x >= logo_x && x < logo_x + 192 && y >= logo_y && y < logo_y + 33;
+                if (in_logo) {
+                    rgb_color lc = logo_image->GetPixel(x - logo_x, y - logo_y);
+                    unsigned want_logo = (lc.red << 16) | (lc.green << 8) | lc.blue;
+                    logo_mismatches += got != want_logo;
+                    compared++;
+                } else {
+                    background_mismatches += got != want_bg;
+                }
+            }
+        EXPECT_EQ(background_mismatches, 0) << "layout " << r.layout;
+        if (r.logo_visible) {
+            EXPECT_GT(compared, 1000) << "layout " << r.layout;
+            EXPECT_EQ(logo_mismatches, 0) << "layout " << r.layout;
+        } else {
+            EXPECT_EQ(compared, 0) << "layout " << r.layout;
+        }
+        // The input line's white top edge and the main output above it.
+        EXPECT_EQ(shot.pixel(100, h - 48), 0xFFFFFFu) << "layout " << r.layout;
+        EXPECT_EQ(shot.pixel(100, h - 49), 0xFFFFFFu) << "layout " << r.layout;
+    }
+}
+
+TEST_F(main_frame_test, logo_click_without_a_browser_explains_on_the_next_tick)
+{
+    const char *old = std::getenv("PATH");
+    std::string saved = old ? old : "";
+    setenv("PATH", "/nonexistent", 1);
+    SkiffConfig::instance().set_current_layout(0);
+    frame->Refresh();
+    pump_ms(200);
+    const int *logo = frame->logo_rect();
+    wxMouseEvent press(wxEVT_LEFT_DOWN);
+    press.m_x = logo[0] + logo[2] / 2;
+    press.m_y = logo[1] + logo[3] / 2;
+    press.m_leftDown = true;
+    press.SetEventObject(frame);
+    frame->GetEventHandler()->ProcessEvent(press);
+    setenv("PATH", saved.c_str(), 1);
+    EXPECT_EQ(main_output_text(frame).find("Sorry, but I can't"), std::string::npos) << "shown too early";
+    pump_ms(100);
+    std::string text = main_output_text(frame);
+    EXPECT_NE(text.find("Sorry, but I can't seem invoke the FireFox browser."), std::string::npos) << text;
+    EXPECT_NE(text.find("You can try to get to the link manually by going to:\n\nhttp://www.veymoor.com/?sk\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("Opening the main Veymoor web page"), std::string::npos);
+}
+
+TEST_F(main_frame_test, divert_to_a_missing_popup_apologises_and_text_stays_in_the_main_output)
+{
+    frame->process_tagged_data("divert", "x", 1);
+    frame->process_socket_data("still here\n", 11);
+    std::string text = main_output_text(frame);
+    size_t sorry = text.find("\nSorry, no popup window by that name has been defined.\n\n");
+    ASSERT_NE(sorry, std::string::npos) << text;
+    EXPECT_NE(text.find("still here\n", sorry), std::string::npos);
+}
+
+TEST_F(main_frame_test, focus_goes_back_to_the_input_line)
+{
+    EXPECT_FALSE(frame->transfer_focus_main(nullptr));
+    EXPECT_TRUE(frame->transfer_focus_main(frame->main_output()));
+    pump_ms(60);
+    wxWindow *focus = wxWindow::FindFocus();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->GetParent(), frame->input_window());
+}
+
+TEST_F(main_frame_test, primary_selection_keeps_eight_bit_text)
+{
+    frame->set_clipboard_data("caf\xe9 au lait");
+    pump_ms(50);
+    char buffer[64];
+    ASSERT_TRUE(frame->get_clipboard_data(buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "caf\xe9 au lait");
+    char tiny[4];
+    ASSERT_TRUE(frame->get_clipboard_data(tiny, sizeof tiny));
+    EXPECT_STREQ(tiny, "caf");
+}
