@@ -29,10 +29,13 @@ public:
 
 private:
     struct block;
+    block *new_block(size_t size);
+
     block *blocks_ = nullptr;  // newest first
     char *cursor_ = nullptr;
     size_t left_ = 0;
     size_t reserved_ = 0;
+    size_t next_block_size_ = 16 * 1024;
 };
 
 #endif
