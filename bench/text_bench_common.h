@@ -4,6 +4,7 @@
 // Shared by the text benchmarks: a fixed 7 x 14 glyph font that needs no
 // display, typical coloured game output, and a memcpy yardstick.
 #include <chrono>
+#include <sys/resource.h>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -93,6 +94,14 @@ inline std::string make_game_stream(int lines)
     for (int i = 0; i < lines; i++)
         stream += pool[i % pool.size()];
     return stream;
+}
+
+// User and system time this process has used so far.
+inline double cpu_seconds()
+{
+    struct rusage u;
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
 }
 
 inline double seconds_since(std::chrono::steady_clock::time_point start)
