@@ -99,6 +99,7 @@ public:
     bool is_connected() override;
     xirr_main_window *main_output() const { return main_output_; }
     xirr_input_window *input_window() const { return input_window_; }
+    xirr_channel_window *channel_window() const { return channel_window_; }
     xirr_game_connection &connection() { return *connection_; }
     int exit_countdown() const { return exit_countdown_.value(); }
     const background_record &background() const { return background_; }

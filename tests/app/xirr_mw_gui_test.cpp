@@ -19,6 +19,7 @@
 #include "input/xirr_input_window.h"
 #include "tests/common/client_session.h"
 #include "tests/common/log_tail.h"
+#include "text/xirr_channel_window.h"
 #include "text/xirr_main_window.h"
 #include "text/xirr_text_hooks.h"
 
@@ -222,4 +223,37 @@ TEST_F(main_frame_test, close_request_quits_through_the_countdown)
     EXPECT_EQ(xirr_mw::the_main_frame, frame);
     pump_ms(400);
     EXPECT_EQ(xirr_mw::the_main_frame, nullptr) << "destroyed when one tick was left";
+}
+
+TEST_F(main_frame_test, channel_window_takes_diverted_text_while_logged_in)
+{
+    SkiffConfig &c = SkiffConfig::instance();
+    c.set_channel_window_enable(1);
+    c.set_channel_window_dupe(0);
+    pump_ms(50);
+    EXPECT_FALSE(frame->channel_window()->is_visible()) << "only while logged in";
+
+    const char stream[] = ";slogin;Vudedu;elogin;;schdiv;gossip;echdiv;Vudedu gossips 'hi'\n;tchudiv;back in main\n";
+    frame->process_socket_data(stream, sizeof stream - 1);
+    pump_ms(100);
+    xirr_channel_window *channels = frame->channel_window();
+    EXPECT_TRUE(channels->is_visible());
+    // Status bar and status display are not part of the frame yet.
+    int text_height = frame->GetClientSize().GetHeight() - c.get_input_height();
+    EXPECT_EQ(channels->get_y(), 0);
+    EXPECT_EQ(channels->get_height(), text_height * c.get_channel_window_height() / 100);
+    EXPECT_NE(channels->model().find("gossip"), nullptr);
+    EXPECT_NE(channels->model().find("(all)"), nullptr);
+    std::string main = main_output_text(frame);
+    EXPECT_EQ(main.find("gossips"), std::string::npos) << main;
+    EXPECT_NE(main.find("back in main"), std::string::npos) << main;
+
+    c.set_channel_window_dupe(1);
+    const char again[] = ";schdiv;gossip;echdiv;Vudedu gossips 'twice'\n;tchudiv;";
+    frame->process_socket_data(again, sizeof again - 1);
+    EXPECT_NE(main_output_text(frame).find("gossips 'twice'"), std::string::npos);
+
+    frame->process_command_line("//cclear", false);
+    EXPECT_TRUE(channels->model().channels().empty());
+    c.set_channel_window_enable(0);
 }
