@@ -401,6 +401,7 @@ void xirr_mw::set_clipboard_data(const char *text)
     }
     wxTheClipboard->UsePrimarySelection(true);
     wxTheClipboard->SetData(new wxTextDataObject(bytes_to_wx(text ? text : "")));
+    wxTheClipboard->UsePrimarySelection(false);
     wxTheClipboard->Close();
 }
 
