@@ -171,6 +171,7 @@ public:
     bool setup_fkey_button(int n, const char *name, const char *payload) override;
     bool setup_hint_button(int n, const char *name, const char *payload) override;
     bool set_uuid(const char *payload) override;
+    bool sound_record(const char *payload, int length) override;
 
     // --- xirr_command_host ------------------------------------------------------------------
     void show_text(const char *text) override;

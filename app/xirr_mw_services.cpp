@@ -439,6 +439,13 @@ bool xirr_mw::set_uuid(const char *payload)
     return true;
 }
 
+// With sound switched off a sound request is dropped without a word; with
+// sound on it goes to the soundpack once the client has one.
+bool xirr_mw::sound_record(const char *payload, int length)
+{
+    return config().system_audio_enable() == 0;
+}
+
 // --- config_listener ------------------------------------------------------------------------
 
 void xirr_mw::option_changed(char_option option, int value)

@@ -194,6 +194,14 @@ TEST_F(main_frame_test, divert_to_a_missing_popup_apologises_and_text_stays_in_t
     EXPECT_NE(text.find("still here\n", sorry), std::string::npos);
 }
 
+TEST_F(main_frame_test, sound_record_with_sound_off_is_ignored_silently)
+{
+    SkiffConfig::instance().SetSystemAudio(0);
+    log_tail log;
+    frame->process_tagged_data("sound", "boom", 4);
+    EXPECT_FALSE(log.contains("no handler for tag 'sound'"));
+}
+
 TEST_F(main_frame_test, focus_goes_back_to_the_input_line)
 {
     EXPECT_FALSE(frame->transfer_focus_main(nullptr));
