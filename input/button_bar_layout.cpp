@@ -1,6 +1,6 @@
 #include "input/button_bar_layout.h"
 
-const direction_button_spec direction_buttons_table[direction_button_count] = {
+const direction_button_entry direction_buttons_table[direction_button_count] = {
     {"NW", "nwest", 0x080, {0, 33, 31, 31}},
     {"N", "north", 0x001, {33, 33, 31, 31}},
     {"NE", "neast", 0x002, {66, 33, 31, 31}},

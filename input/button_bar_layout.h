@@ -8,7 +8,7 @@ struct bar_rect {
 };
 
 // One button of the direction pad; x and y are relative to the pad.
-struct direction_button_spec {
+struct direction_button_entry {
     const char *label;
     const char *command;
     int exit_bit;  // 0: always lit (the out button)
@@ -16,7 +16,7 @@ struct direction_button_spec {
 };
 
 enum { direction_button_count = 11, direction_out_button = 4 };
-extern const direction_button_spec direction_buttons_table[direction_button_count];
+extern const direction_button_entry direction_buttons_table[direction_button_count];
 
 enum { hint_button_count = 12, hint_button_width = 97, hint_button_height = 26 };
 

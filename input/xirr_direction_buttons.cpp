@@ -40,8 +40,8 @@ void xirr_direction_buttons::restyle_buttons()
 void xirr_direction_buttons::init_directions()
 {
     for (int i = 0; i < direction_button_count; i++) {
-        const direction_button_spec &spec = direction_buttons_table[i];
-        buttons_[i]->setup_command_button(spec.label, spec.command, 0);
+        const direction_button_entry &entry = direction_buttons_table[i];
+        buttons_[i]->setup_command_button(entry.label, entry.command, 0);
     }
     buttons_[direction_out_button]->set_lit(true);
     directions_off();

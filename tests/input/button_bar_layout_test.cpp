@@ -64,7 +64,7 @@ TEST(fkey_bar_layout, squares_from_the_bar_height)
 TEST(direction_pad_table, pad_is_97_by_130)
 {
     int right = 0, bottom = 0, lit_always = 0, bits = 0;
-    for (const direction_button_spec &b : direction_buttons_table) {
+    for (const direction_button_entry &b : direction_buttons_table) {
         right = std::max(right, b.place.x + b.place.width);
         bottom = std::max(bottom, b.place.y + b.place.height);
         lit_always += b.exit_bit == 0;

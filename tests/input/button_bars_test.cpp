@@ -177,16 +177,16 @@ TEST_F(button_bars_test, dirs_record_lights_the_exits_and_every_button_sends_its
     record(host, "dirs", "on IB");
     EXPECT_EQ(host.exit_mask, 0x101);
     for (int i = 0; i < direction_button_count; i++) {
-        const direction_button_spec &spec = direction_buttons_table[i];
+        const direction_button_entry &entry = direction_buttons_table[i];
         xirr_command_button *b = pad.button(i);
-        bool want_lit = spec.exit_bit == 0 || spec.exit_bit == 0x001 || spec.exit_bit == 0x100;
-        EXPECT_EQ(b->get_lit(), want_lit ? 1 : 0) << spec.label;
-        EXPECT_STREQ(b->get_label(), spec.label);
-        EXPECT_EQ(b->GetPosition(), wxPoint(10 + spec.place.x, 20 + spec.place.y)) << spec.label;
-        EXPECT_EQ(b->GetSize(), wxSize(spec.place.width, spec.place.height)) << spec.label;
+        bool want_lit = entry.exit_bit == 0 || entry.exit_bit == 0x001 || entry.exit_bit == 0x100;
+        EXPECT_EQ(b->get_lit(), want_lit ? 1 : 0) << entry.label;
+        EXPECT_STREQ(b->get_label(), entry.label);
+        EXPECT_EQ(b->GetPosition(), wxPoint(10 + entry.place.x, 20 + entry.place.y)) << entry.label;
+        EXPECT_EQ(b->GetSize(), wxSize(entry.place.width, entry.place.height)) << entry.label;
         click(b);
         ASSERT_FALSE(services.commands.empty());
-        EXPECT_EQ(services.commands.back(), std::string(spec.command) + "|echo");
+        EXPECT_EQ(services.commands.back(), std::string(entry.command) + "|echo");
     }
     EXPECT_EQ(services.commands.size(), 11u);
     EXPECT_EQ(services.focus_returns, 11);
