@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_services.h"
+#include "tests/common/null_frame_services.h"
 #include "draw/button_fonts.h"
 #include "draw/themes.h"
 #include "input/button_bar_services.h"
@@ -25,7 +25,7 @@
 namespace {
 
 // Records what the bars ask of the main frame.
-class recording_frame : public frame_services, public button_bar_services {
+class recording_frame : public null_frame_services, public button_bar_services {
 public:
     std::vector<std::string> commands;  // "text|echo"
     int focus_returns = 0;
@@ -36,14 +36,6 @@ public:
     {
         commands.push_back(std::string(text) + (echo ? "|echo" : "|quiet"));
     }
-    void begin_message() override {}
-    void print(const char *) override {}
-    void refresh_main_output() override {}
-    void queue_message(const char *) override {}
-    void open_url(const char *) override {}
-    void layout_panels() override {}
-    void set_clipboard_data(const char *) override {}
-    bool get_clipboard_data(char *, int) override { return false; }
     void transfer_focus_main() override { focus_returns++; }
     void unlock_main_scrollback() override { unlocks++; }
     int login_state() const override { return state; }

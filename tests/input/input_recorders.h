@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_services.h"
+#include "tests/common/null_frame_services.h"
 #include "input/xirr_input_host.h"
 #include "input/xirr_line_access.h"
 
 // Records commands and messages; the primary selection is a plain string.
-struct recording_frame : frame_services {
+struct recording_frame : null_frame_services {
     struct command {
         std::string text;
         bool echo;
@@ -26,10 +26,6 @@ struct recording_frame : frame_services {
     void process_command_line(const char *text, bool echo) override { commands.push_back({text, echo}); }
     void begin_message() override { messages_begun++; }
     void print(const char *text) override { printed += text; }
-    void refresh_main_output() override {}
-    void queue_message(const char *) override {}
-    void open_url(const char *) override {}
-    void layout_panels() override {}
     void set_clipboard_data(const char *text) override { clipboard = text; }
     bool get_clipboard_data(char *buffer, int size) override
     {

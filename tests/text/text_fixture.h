@@ -5,26 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_services.h"
+#include "tests/common/null_frame_services.h"
 #include "tests/common/test_font.h"
 #include "text/xirr_ansi_display_core.h"
 #include "text/xirr_textctrl_core.h"
 
 // Records what the text views hand to the main frame.
-class recording_frame_services : public frame_services {
+class recording_frame_services : public null_frame_services {
 public:
     recording_frame_services() { previous_ = the_frame_services; the_frame_services = this; }
     ~recording_frame_services() override { the_frame_services = previous_; }
 
-    void process_command_line(const char *, bool) override {}
-    void begin_message() override {}
-    void print(const char *) override {}
-    void refresh_main_output() override {}
-    void queue_message(const char *) override {}
     void open_url(const char *url) override { urls.push_back(url); }
-    void layout_panels() override {}
     void set_clipboard_data(const char *text) override { clipboard = text; clipboard_writes++; }
-    bool get_clipboard_data(char *, int) override { return false; }
 
     std::vector<std::string> urls;
     std::string clipboard;

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "app/frame_services.h"
+#include "tests/common/null_frame_services.h"
 #include "text/wildcard_match.h"
 #include "text/xirr_main_window_core.h"
 
@@ -105,21 +105,13 @@ TEST(wildcard_match, captures_the_first_four_wildcards_within_their_buffers)
 namespace {
 
 // Records the command lines the hook sends.
-class recording_services : public frame_services {
+class recording_services : public null_frame_services {
 public:
     std::string sent;
     void process_command_line(const char *text, bool echo) override
     {
         sent += std::string(echo ? "echo:" : "quiet:") + text + "\n";
     }
-    void begin_message() override {}
-    void print(const char *) override {}
-    void refresh_main_output() override {}
-    void queue_message(const char *) override {}
-    void open_url(const char *) override {}
-    void layout_panels() override {}
-    void set_clipboard_data(const char *) override {}
-    bool get_clipboard_data(char *, int) override { return false; }
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_services.h"
+#include "tests/common/null_frame_services.h"
 #include "config/skiff_config.h"
 #include "tests/common/test_font.h"
 #include "text/xirr_main_window.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-class command_recorder : public frame_services {
+class command_recorder : public null_frame_services {
 public:
     command_recorder() : previous_(the_frame_services) { the_frame_services = this; }
     ~command_recorder() override { the_frame_services = previous_; }
@@ -22,14 +22,6 @@ public:
     {
         commands.push_back(std::string(echo ? "+" : "-") + text);
     }
-    void begin_message() override {}
-    void print(const char *) override {}
-    void refresh_main_output() override {}
-    void queue_message(const char *) override {}
-    void open_url(const char *) override {}
-    void layout_panels() override {}
-    void set_clipboard_data(const char *) override {}
-    bool get_clipboard_data(char *, int) override { return false; }
     std::vector<std::string> commands;
 
 private:
