@@ -300,3 +300,26 @@ TEST_F(main_frame_test, channel_window_takes_diverted_text_while_logged_in)
     EXPECT_TRUE(channels->model().channels().empty());
     c.set_channel_window_enable(0);
 }
+
+TEST_F(main_frame_test, every_layout_returns_the_main_output_to_the_newest_line)
+{
+    std::string lines;
+    for (int i = 0; i < 200; i++)
+        lines += "line " + std::to_string(i) + "\n";
+    frame->process_socket_data(lines.data(), static_cast<int>(lines.size()));
+    frame->refresh_main_output();
+    pump_ms(50);
+    for (int layout : {0, 1, 2}) {
+        frame->lock_main_output();
+        frame->page_up_main_output();
+        ASSERT_FALSE(frame->main_output_following()) << "layout " << layout;
+        SkiffConfig::instance().set_current_layout(layout);
+        EXPECT_TRUE(frame->main_output_following()) << "layout " << layout;
+    }
+    frame->lock_main_output();
+    frame->page_up_main_output();
+    ASSERT_FALSE(frame->main_output_following());
+    frame->SetClientSize(900, 700);
+    ASSERT_TRUE(pump_until([&] { return client_size_is(frame, 900, 700); }));
+    EXPECT_TRUE(frame->main_output_following()) << "after a resize";
+}
