@@ -1,18 +1,30 @@
 #include "input/button_records.h"
 
+#include <climits>
 #include <cstring>
 
 #include "support/debug_log.h"
 
 int tag_number(const char *text)
 {
-    int n = 0;
-    for (; text && *text >= '0' && *text <= '9'; text++) {
+    if (!text)
+        return 0;
+    // Read like the C library reads a decimal int: leading white space and
+    // a sign are allowed, and the value saturates instead of overflowing.
+    while (*text == ' ' || (*text >= '\t' && *text <= '\r'))
+        text++;
+    bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        text++;
+    long long n = 0;
+    for (; *text >= '0' && *text <= '9'; text++) {
         n = n * 10 + (*text - '0');
-        if (n > 99999999)
-            return 999999999;
+        if (n > (long long)INT_MAX + 1)
+            n = (long long)INT_MAX + 1;
     }
-    return n;
+    if (negative)
+        return (int)-n;
+    return n > INT_MAX ? INT_MAX : (int)n;
 }
 
 static const char *skip_digits(const char *p)

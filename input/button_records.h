@@ -7,8 +7,9 @@
 // window, so that the bars only apply the result.  Each parser writes its
 // own warnings to the debug log.  Main thread only.
 
-// The decimal number that starts at text (digits only; 0 when there is
-// none).  Values too large for an int saturate at 999999999.
+// The decimal number that starts at text (after any white space, with an
+// optional sign; 0 when there is none).  Values beyond the int range
+// saturate at INT_MIN or INT_MAX.
 int tag_number(const char *text);
 
 // "b" N records: one hint button.

@@ -53,10 +53,11 @@ void second_line(const xirr_glyph_font &font, const char *rest, int width, fixed
     int len = 0;
     for (; len < m && len < 98 && rest[len]; len++)
         line[len] = is_blank(rest[len]) ? ' ' : rest[len];
-    // A word cut within its last few characters is dropped with the space
-    // before it.
-    for (int pos = m - 1; pos >= m - 3; pos--)
-        if (pos > 0 && pos < len && line[pos] == ' ')
+    // A space among the last three places of the fit ends the line there.
+    // The look stops at the first place that is 0 or beyond the copy (the
+    // copy can be shorter than the fit when it reaches 98 characters).
+    for (int pos = m - 1; pos >= m - 3 && pos > 0 && pos < len; pos--)
+        if (line[pos] == ' ')
             len = pos;
     out.append(line, len);
 }

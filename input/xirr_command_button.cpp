@@ -36,7 +36,12 @@ void xirr_command_button::setup_command_button(const char *label_text, const cha
 
 void xirr_command_button::on_click(wxCommandEvent &event)
 {
-    if (get_button_state() != button_disabled && the_frame_services)
-        the_frame_services->process_command_line(command, true);
+    if (get_button_state() != button_disabled && the_frame_services) {
+        // The command may reshape the bars while it runs ("connect" clears
+        // the hint column, which empties this button's command).
+        char line[max_command + 1];
+        std::memcpy(line, command, sizeof line);
+        the_frame_services->process_command_line(line, true);
+    }
     finish_button_click();
 }

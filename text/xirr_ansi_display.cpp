@@ -57,6 +57,7 @@ void xirr_ansi_display::relayout(bool recreated)
     int inset = border_flag() ? 2 : 0;
     unlock_scrollback();
     scrollbar_->Show(scrollbar_shown_);
+    laid_out_scrollbar_ = scrollbar_shown_ ? 1 : 0;
     text_->place(inset, inset, at_least_1(W - 2 * inset - taken), at_least_1(H - 2 * inset));
     update_scrollbar();
 }

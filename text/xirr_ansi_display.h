@@ -28,6 +28,9 @@ public:
 
     void show_scrollbar(int on);
     int scrollbar_shown() const { return scrollbar_shown_; }
+    // Whether the last layout placed the view for the scrollbar as it is
+    // now shown or hidden.
+    bool layout_matches_scrollbar() const { return laid_out_scrollbar_ == (scrollbar_shown_ ? 1 : 0); }
     void set_border(int on);
     int get_scrollbar_position() override;
     void debug_fill();
@@ -48,6 +51,7 @@ private:
     xirr_textctrl *text_;
     xirr_ansi_scrollbar *scrollbar_;
     bool scrollbar_shown_ = true;
+    int laid_out_scrollbar_ = -1;  // scrollbar_shown_ at the last layout, -1 before one
 };
 
 #endif

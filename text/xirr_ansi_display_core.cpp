@@ -393,6 +393,10 @@ void xirr_ansi_display_core::change_word_wrap(int on)
 void xirr_ansi_display_core::set_display_font(const xirr_glyph_font *font)
 {
     view_->set_font(font);
+    // Laying the text out again leaves a locked view at its first row, which
+    // stands alone at the bottom edge; show the end, as locking does.
+    if (!following_ && !view_->is_top_anchored())
+        scroll_to_end();
     last_flags_ = -1;
     process_ansi_color();
     update_scrollbar();

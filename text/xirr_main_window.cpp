@@ -27,7 +27,10 @@ void xirr_main_window::relayout(bool recreated)
         return;
     in_relayout_ = true;
     int want = SkiffConfig::instance().get_mw_scrollbar_enable() ? 1 : 0;
-    if (scrollbar_shown() != want || recreated) {
+    // A show_scrollbar from outside has already changed the flag before it
+    // comes here, so the flag alone would not tell that the view still has
+    // the old width.
+    if (scrollbar_shown() != want || recreated || !layout_matches_scrollbar()) {
         show_scrollbar(want);
         xirr_ansi_display::relayout(recreated);
     }

@@ -20,8 +20,9 @@ public:
     void set_host(xirr_main_window_host *host) { host_ = host; }
 
     // Shows the scrollbar as the option mw_scrollbar_enable says (laying the
-    // panel out again when that changes it or the surface is new), then
-    // places the docked automap and the group display in the corner.
+    // panel out again when that changes it, when show_scrollbar switched it
+    // since the last layout, or when the surface is new), then places the
+    // docked automap and the group display in the corner.
     void relayout(bool recreated) override;
     void on_line(const char *text) override;
 

@@ -835,11 +835,19 @@ void xirr_textctrl_core::handle_mouse(const xirr_mouse_event &e)
         anchor_ = drag_point_ = place;
         want_repaint();
         want_mouse_capture(true);
-    } else if (e.kind == xirr_mouse_event::motion && e.left_held) {
+    } else if (e.kind == xirr_mouse_event::motion && e.left_held && selecting_) {
+        // Only a drag that began with a press here selects: once the
+        // selection was cleared under a held button (Escape, a clear, a new
+        // layout) the anchor is gone, and dragging on would select from the
+        // first row of the scrollback.
         handle_drag_motion(e, place);
-    } else if (left_release && selecting_) {
-        selecting_ = false;
-        drag_point_ = place;
+    } else if (left_release) {
+        if (selecting_) {
+            selecting_ = false;
+            drag_point_ = place;
+        }
+        // Whatever ended the selecting meanwhile, the capture taken at the
+        // press must not outlive the button.
         want_mouse_capture(false);
     }
     update_selection_from_drag();

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -32,6 +33,25 @@ void pump_ms(int ms)
         wxTheApp->Yield(true);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+// Pumps events until done() holds or a generous deadline passes, so a
+// slow machine only makes the test slower.
+bool pump_until(const std::function<bool()> &done, int ms = 10000)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        wxTheApp->Yield(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+bool client_size_is(xirr_mw *frame, int w, int h)
+{
+    return frame->GetClientSize() == wxSize(w, h);
 }
 
 // The main output's rows, a line feed after each row that ends a line.
@@ -67,7 +87,10 @@ protected:
         switch_button_theme();
         frame = new xirr_mw("Veymoor", wxDefaultPosition, wxSize(984, 728));
         frame->Show(true);
-        pump_ms(400);
+        // The first tick tries the closed port; the failure offers the
+        // reconnect hint in the main output and the Connect and Quit buttons.
+        ASSERT_TRUE(pump_until([this] { return main_output_text(frame).find("File / Connect") != std::string::npos; }));
+        pump_ms(100);
     }
     void TearDown() override
     {
@@ -87,17 +110,17 @@ TEST_F(main_frame_test, background_surface_only_grows_and_same_size_resizes_are_
     EXPECT_EQ(frame->background().width, 1024);
     EXPECT_EQ(frame->background().height, 768);
     frame->SetClientSize(700, 500);
-    pump_ms(200);
+    ASSERT_TRUE(pump_until([&] { return client_size_is(frame, 700, 500); }));
+    pump_ms(50);
     EXPECT_EQ(frame->background().width, 1024);
     EXPECT_EQ(frame->background().height, 768);
 
     frame->SetClientSize(1100, 800);
-    pump_ms(200);
+    ASSERT_TRUE(pump_until([&] { return client_size_is(frame, 1100, 800) && frame->background().width == 1280; }));
     EXPECT_EQ(frame->background().width, 1280);
     EXPECT_EQ(frame->background().height, 1024);
 
     SkiffConfig::instance().set_theme_bg_setting(SkiffConfig::instance().get_theme_bg_setting() == 4 ? 2 : 4);
-    pump_ms(100);
     EXPECT_EQ(frame->background().width, 1536);
     EXPECT_EQ(frame->background().height, 1280);
 
@@ -117,34 +140,42 @@ TEST_F(main_frame_test, each_layout_shows_the_logo_or_the_background_in_the_free
     for (const row &r : rows) {
         SkiffConfig::instance().set_current_layout(r.layout);
         frame->Refresh();
-        pump_ms(300);
-        screenshot shot;
-        ASSERT_TRUE(shot.take());
-        const int *logo = frame->logo_rect();
         const int w = frame->GetClientSize().GetWidth();
         const int h = frame->GetClientSize().GetHeight();
+        screenshot shot;
+        int logo_mismatches = 0, background_mismatches = 0, compared = 0;
         // The hint column (from x = w - 99) shows the frame's own picture
         // below the Connect and Quit buttons.
         // The logo sits 5 pixels into its rectangle, centred; its caption
         // covers its rows from 33 on.
-        int logo_x = logo[0] + logo[2] - logo[2] / 2 - 96;
-        int logo_y = logo[1] + 5;
-        int logo_mismatches = 0, background_mismatches = 0, compared = 0;
-        for (int y = 150; y < h - 20; y++)
-            for (int x = w - 97; x < w; x++) {
-                unsigned got = shot.pixel(x, y);
-                rgb_color bg = frame->background_surface()->GetPixel(x, y);
-                unsigned want_bg = (bg.red << 16) | (bg.green << 8) | bg.blue;
-                bool in_logo = x >= logo_x && x < logo_x + 192 && y >= logo_y && y < logo_y + 33;
-                if (in_logo) {
-                    rgb_color lc = logo_image->GetPixel(x - logo_x, y - logo_y);
-                    unsigned want_logo = (lc.red << 16) | (lc.green << 8) | lc.blue;
-                    logo_mismatches += got != want_logo;
-                    compared++;
-                } else {
-                    background_mismatches += got != want_bg;
+        auto compare = [&] {
+            logo_mismatches = background_mismatches = compared = 0;
+            if (!shot.take())
+                return false;
+            const int *logo = frame->logo_rect();
+            int logo_x = logo[0] + logo[2] - logo[2] / 2 - 96;
+            int logo_y = logo[1] + 5;
+            for (int y = 150; y < h - 20; y++)
+                for (int x = w - 97; x < w; x++) {
+                    unsigned got = shot.pixel(x, y);
+                    rgb_color bg = frame->background_surface()->GetPixel(x, y);
+                    unsigned want_bg = (bg.red << 16) | (bg.green << 8) | bg.blue;
+                    bool in_logo = x >= logo_x && x < logo_x + 192 && y >= logo_y && y < logo_y + 33;
+                    if (in_logo) {
+                        rgb_color lc = logo_image->GetPixel(x - logo_x, y - logo_y);
+                        unsigned want_logo = (lc.red << 16) | (lc.green << 8) | lc.blue;
+                        logo_mismatches += got != want_logo;
+                        compared++;
+                    } else {
+                        background_mismatches += got != want_bg;
+                    }
                 }
-            }
+            return background_mismatches == 0 && logo_mismatches == 0 && (compared > 1000) == r.logo_visible &&
+                   shot.pixel(100, h - 48) == 0xFFFFFFu;
+        };
+        // The repaint lands when the display gets to it: look again until
+        // the picture is right or the deadline has passed.
+        pump_until(compare);
         EXPECT_EQ(background_mismatches, 0) << "layout " << r.layout;
         if (r.logo_visible) {
             EXPECT_GT(compared, 1000) << "layout " << r.layout;
@@ -165,7 +196,8 @@ TEST_F(main_frame_test, logo_click_without_a_browser_explains_on_the_next_tick)
     setenv("PATH", "/nonexistent", 1);
     SkiffConfig::instance().set_current_layout(0);
     frame->Refresh();
-    pump_ms(200);
+    // The logo rectangle is known once the frame has painted.
+    ASSERT_TRUE(pump_until([&] { return frame->logo_rect()[2] > 0; }));
     const int *logo = frame->logo_rect();
     wxMouseEvent press(wxEVT_LEFT_DOWN);
     press.m_x = logo[0] + logo[2] / 2;
@@ -175,7 +207,7 @@ TEST_F(main_frame_test, logo_click_without_a_browser_explains_on_the_next_tick)
     frame->GetEventHandler()->ProcessEvent(press);
     setenv("PATH", saved.c_str(), 1);
     EXPECT_EQ(main_output_text(frame).find("Sorry, but I can't"), std::string::npos) << "shown too early";
-    pump_ms(100);
+    pump_until([&] { return main_output_text(frame).find("Sorry, but I can't") != std::string::npos; });
     std::string text = main_output_text(frame);
     EXPECT_NE(text.find("Sorry, but I can't seem invoke the FireFox browser."), std::string::npos) << text;
     EXPECT_NE(text.find("You can try to get to the link manually by going to:\n\nhttp://www.veymoor.com/?sk\n"),
@@ -206,7 +238,10 @@ TEST_F(main_frame_test, focus_goes_back_to_the_input_line)
 {
     EXPECT_FALSE(frame->transfer_focus_main(nullptr));
     EXPECT_TRUE(frame->transfer_focus_main(frame->main_output()));
-    pump_ms(60);
+    pump_until([&] {
+        wxWindow *focus = wxWindow::FindFocus();
+        return focus && focus->GetParent() == frame->input_window();
+    });
     wxWindow *focus = wxWindow::FindFocus();
     ASSERT_NE(focus, nullptr);
     EXPECT_EQ(focus->GetParent(), frame->input_window());
@@ -229,7 +264,7 @@ TEST_F(main_frame_test, close_request_quits_through_the_countdown)
     EXPECT_FALSE(frame->Close()) << "the close is refused";
     EXPECT_EQ(frame->exit_countdown(), 10);
     EXPECT_EQ(xirr_mw::the_main_frame, frame);
-    pump_ms(400);
+    pump_until([] { return xirr_mw::the_main_frame == nullptr; });
     EXPECT_EQ(xirr_mw::the_main_frame, nullptr) << "destroyed when one tick was left";
 }
 
@@ -243,8 +278,8 @@ TEST_F(main_frame_test, channel_window_takes_diverted_text_while_logged_in)
 
     const char stream[] = ";slogin;Vudedu;elogin;;schdiv;gossip;echdiv;Vudedu gossips 'hi'\n;tchudiv;back in main\n";
     frame->process_socket_data(stream, sizeof stream - 1);
-    pump_ms(100);
     xirr_channel_window *channels = frame->channel_window();
+    pump_until([&] { return channels->is_visible(); });
     EXPECT_TRUE(channels->is_visible());
     // Status bar and status display are not part of the frame yet.
     int text_height = frame->GetClientSize().GetHeight() - c.get_input_height();
@@ -264,4 +299,27 @@ TEST_F(main_frame_test, channel_window_takes_diverted_text_while_logged_in)
     frame->process_command_line("//cclear", false);
     EXPECT_TRUE(channels->model().channels().empty());
     c.set_channel_window_enable(0);
+}
+
+TEST_F(main_frame_test, every_layout_returns_the_main_output_to_the_newest_line)
+{
+    std::string lines;
+    for (int i = 0; i < 200; i++)
+        lines += "line " + std::to_string(i) + "\n";
+    frame->process_socket_data(lines.data(), static_cast<int>(lines.size()));
+    frame->refresh_main_output();
+    pump_ms(50);
+    for (int layout : {0, 1, 2}) {
+        frame->lock_main_output();
+        frame->page_up_main_output();
+        ASSERT_FALSE(frame->main_output_following()) << "layout " << layout;
+        SkiffConfig::instance().set_current_layout(layout);
+        EXPECT_TRUE(frame->main_output_following()) << "layout " << layout;
+    }
+    frame->lock_main_output();
+    frame->page_up_main_output();
+    ASSERT_FALSE(frame->main_output_following());
+    frame->SetClientSize(900, 700);
+    ASSERT_TRUE(pump_until([&] { return client_size_is(frame, 900, 700); }));
+    EXPECT_TRUE(frame->main_output_following()) << "after a resize";
 }

@@ -200,3 +200,15 @@ int screenshot::count_ink(unsigned rgb, int x, int y, int w, int h) const
             n += is_ink_of(pixel(i, j), rgb);
     return n;
 }
+
+bool wait_for_screen(screenshot *shot, const std::function<bool(const screenshot &)> &ok, int ms)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        if (shot->take() && ok(*shot))
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}

@@ -1,6 +1,7 @@
 #ifndef SKIFF_TESTS_COMMON_CLIENT_SESSION_H
 #define SKIFF_TESTS_COMMON_CLIENT_SESSION_H
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -65,6 +66,10 @@ public:
 private:
     std::string rgb_;
 };
+
+// Takes screenshots until ok() holds for one (true) or ms have passed
+// (false); *shot keeps the last picture either way.
+bool wait_for_screen(screenshot *shot, const std::function<bool(const screenshot &)> &ok, int ms);
 
 // Runs a shell command and returns what it wrote (trailing newline cut).
 std::string run_command(const std::string &command);

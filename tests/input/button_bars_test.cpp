@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,9 +32,14 @@ public:
     int focus_returns = 0;
     int unlocks = 0;
     int state = 0;
+    // Runs before the command is recorded, as a command that reshapes the
+    // bars would.
+    std::function<void()> on_command;
 
     void process_command_line(const char *text, bool echo) override
     {
+        if (on_command)
+            on_command();
         commands.push_back(std::string(text) + (echo ? "|echo" : "|quiet"));
     }
     void transfer_focus_main() override { focus_returns++; }
@@ -286,4 +292,18 @@ TEST_F(button_bars_test, function_keys_take_captions_and_send_their_names_only_w
     EXPECT_STREQ(keys.button(2)->get_caption(), "Cast magic missile");
     keys.set_keys_active(1);
     EXPECT_EQ(keys.button(2)->get_active(), 1);
+}
+
+TEST_F(button_bars_test, a_command_that_clears_the_column_still_runs_whole)
+{
+    xirr_hint_buttons hints(frame);
+    hints.set_rect(0, 0, 97, 420);
+    hints.clear_hints();
+    hints.show_connect_hints();
+    // "connect" opens a connection, and opening one clears the hint column.
+    services.on_command = [&] { hints.clear_hints(); };
+    click(hints.button(0));
+    ASSERT_EQ(services.commands.size(), 1u);
+    EXPECT_EQ(services.commands[0], "connect|echo");
+    EXPECT_STREQ(hints.button(0)->get_command(), "");
 }

@@ -73,3 +73,29 @@ TEST(button_records, fkey_record_caption_and_numbers)
     EXPECT_FALSE(parse_fkey_record("bf13", "x", r));
     EXPECT_TRUE(logged("Warning in xirr_fkey_manager::setup_button(), requested button number 13 is bogus.  Ignoring.\n"));
 }
+
+// The number is read as a decimal int is read anywhere: a sign counts, and
+// only values beyond the int range saturate.
+TEST(button_records, bogus_numbers_are_logged_as_read)
+{
+    struct row {
+        const char *tag;
+        int number;
+    } rows[] = {
+        {"b123456789", 123456789},
+        {"b-3", -3},
+        {"b99999999999999999999", 2147483647},
+        {"b-99999999999999999999", -2147483647 - 1},
+        {"b", 0},
+    };
+    hint_record r;
+    for (const row &w : rows) {
+        EXPECT_FALSE(parse_hint_record(w.tag, "x\ny", r)) << w.tag;
+        EXPECT_EQ(r.number, w.number) << w.tag;
+        EXPECT_TRUE(logged("Warning in xirr_hint_buttons::setup_button(), requested button number " +
+                           std::to_string(w.number) + " is bogus.  Ignoring.\n"))
+            << w.tag;
+    }
+    EXPECT_EQ(tag_number("+7x"), 7);
+    EXPECT_EQ(tag_number(nullptr), 0);
+}

@@ -50,3 +50,27 @@ TEST(caption_break, second_line_holds_at_most_98_characters)
     EXPECT_GT(second.length(), 90);
     EXPECT_NE(second.c_str()[second.length() - 1], ' ');
 }
+
+// The look for a space at the end of the second line stops at the first
+// place beyond the copy: a fit of 99 characters copies only 98, so place 98
+// ends the look and the space at place 97 stays.
+TEST(caption_break, second_line_trim_stops_beyond_the_copy)
+{
+    test_font font;
+    const int width = 6 * 99 + 2;  // 99 characters a line
+    struct row {
+        std::string rest;
+        std::string second;
+    } rows[] = {
+        {std::string(97, 'y') + " " + std::string(20, 'z'), std::string(97, 'y') + " "},
+        // A fit of 98 copies all 98; the space at place 96 ends the line.
+        {std::string(96, 'y') + " " + "z", std::string(96, 'y')},
+    };
+    for (const row &r : rows) {
+        std::string caption = std::string(99, 'x') + " " + r.rest;
+        fixed_text first, second;
+        break_caption(font, caption.c_str(), width, first, second);
+        EXPECT_EQ(std::string(first.c_str()), std::string(99, 'x'));
+        EXPECT_EQ(std::string(second.c_str()), r.second) << r.rest.size();
+    }
+}

@@ -3,10 +3,12 @@
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/log.h>
 #include <wx/utils.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
 
@@ -32,7 +34,9 @@ int lit_pixels(const wxRect &r)
     if (system(command.c_str()) != 0)
         return -1;
     wxImage image;
-    if (!image.LoadFile(path, wxBITMAP_TYPE_PNG) || image.GetWidth() != r.width)
+    wxLogNull quiet;  // a bad grab is retried, never reported in a dialog
+    if (!image.LoadFile(path, wxBITMAP_TYPE_PNG) || image.GetWidth() != r.width ||
+        image.GetHeight() != r.height)
         return -1;
     int lit = 0;
     const unsigned char *p = image.GetData();
@@ -42,19 +46,31 @@ int lit_pixels(const wxRect &r)
     return lit;
 }
 
-// Pumps events until the count of lit pixels in the screen area passes the
-// test, for at most five seconds (a loaded machine paints late, and a new
-// window shows the toolkit's own background until its first paint).
-template <typename Test> int wait_for_lit_pixels(const wxRect &r, Test test)
+// The view's rectangle on the screen, asked again each time: the toolkit
+// may still be mapping or moving the frame when a loaded machine runs the
+// test.
+wxRect screen_area(wxWindow *view)
 {
-    int lit = 0;
-    for (int attempt = 0; attempt < 50; attempt++) {
+    return wxRect(view->GetScreenPosition(), view->GetClientSize());
+}
+
+// Pumps events until the count of lit pixels in the view's screen area
+// passes the test, for at most a minute of wall time (a loaded machine maps
+// and paints late, a new window shows the toolkit's own background until
+// its first paint, and a screen grab can fail).  Answers the last count
+// seen, -1 when no grab succeeded.
+template <typename Test> int wait_for_lit_pixels(wxWindow *view, Test test)
+{
+    using clock = std::chrono::steady_clock;
+    const clock::time_point deadline = clock::now() + std::chrono::seconds(60);
+    int lit = -1;
+    do {
         pump();
-        lit = lit_pixels(r);
-        if (test(lit))
+        lit = lit_pixels(screen_area(view));
+        if (lit >= 0 && test(lit))
             break;
         wxMilliSleep(100);
-    }
+    } while (clock::now() < deadline);
     return lit;
 }
 
@@ -67,9 +83,8 @@ TEST(AnsiDisplayWindow, ShowsWrittenTextOnTheScreen)
     display->place(0, 0, 400, 300);
     xirr_textctrl *view = display->get_text_view();
     pump();
-    wxRect area(view->GetScreenPosition(), view->GetClientSize());
-    ASSERT_GT(area.width, 100);
-    EXPECT_EQ(wait_for_lit_pixels(area, [](int lit) { return lit == 0; }), 0)
+    ASSERT_GT(view->GetClientSize().GetWidth(), 100);
+    EXPECT_EQ(wait_for_lit_pixels(view, [](int lit) { return lit == 0; }), 0)
         << "an empty view is black";
 
     for (int i = 0; i < 60; i++) {
@@ -78,7 +93,7 @@ TEST(AnsiDisplayWindow, ShowsWrittenTextOnTheScreen)
     }
     display->refresh_text();
     pump();
-    EXPECT_GT(wait_for_lit_pixels(area, [](int lit) { return lit > 500; }), 500);
+    EXPECT_GT(wait_for_lit_pixels(view, [](int lit) { return lit > 500; }), 500);
     EXPECT_EQ(view->get_last_line(), 60);
     EXPECT_TRUE(display->is_following());
 

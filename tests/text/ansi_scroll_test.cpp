@@ -100,6 +100,25 @@ TEST(AnsiScroll, DisabledLockNeverLocksAndTopAnchoredEndsShowTheLastPage)
     EXPECT_EQ(top.view.get_scroll_line(), 21);
 }
 
+// A new font lays every row out again; a locked display keeps its lock and
+// shows the end instead of its first row alone at the bottom edge.
+TEST(AnsiScroll, FontChangeWhileLockedShowsTheEndAndStaysLocked)
+{
+    text_view_fixture f(600, 100);
+    scrollbar_display display(&f.view);
+    write_lines(display, 50);
+    display.lock_scrollback();
+    display.page_up();
+    ASSERT_EQ(f.view.get_scroll_line(), 45);
+    test_font bigger(6, 20);
+    display.set_display_font(&bigger);
+    EXPECT_FALSE(display.is_following());
+    EXPECT_EQ(f.view.get_scroll_line(), 50);
+    EXPECT_EQ(display.position, 50 - 5);
+    display.scroll_up(2);  // later scrolling starts from what is shown
+    EXPECT_EQ(f.view.get_scroll_line(), 48);
+}
+
 TEST(UrlClick, NothingOpensWhenTheCharacterTurnedLinksOff)
 {
     recording_frame_services services;

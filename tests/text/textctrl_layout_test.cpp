@@ -379,6 +379,51 @@ TEST(TextctrlMouse, DraggingAboveTheViewScrollsUpWhileHeldStill)
     EXPECT_EQ(f.view.drag_scroll_rate(), 0);
 }
 
+// A view that reports what it does with the mouse capture.
+struct capturing_view : xirr_textctrl_core {
+    void want_mouse_capture(bool capture) override { captured = capture; }
+    bool captured = false;
+};
+
+// The selection is cleared while the button is still held (Escape, a clear
+// or a new layout): dragging on selects nothing, and the release still gives
+// the mouse back.
+TEST(TextctrlMouse, SelectionClearedUnderAHeldButtonStaysClearedAndTheReleaseUncaptures)
+{
+    recording_frame_services services;
+    test_font font;
+    capturing_view view;
+    view.set_font(&font);
+    view.set_view_size(600, 100);
+    for (int i = 0; i < 20; i++)
+        view.add_text("some words on a line\n");
+    xirr_mouse_event e;
+    e.kind = xirr_mouse_event::left_down;
+    e.left_held = true;
+    e.x = 10;
+    e.y = 55;
+    view.handle_mouse(e);
+    EXPECT_TRUE(view.captured);
+    e.kind = xirr_mouse_event::motion;
+    e.x = 40;
+    view.handle_mouse(e);
+    ASSERT_TRUE(view.has_selection());
+    const int writes = services.clipboard_writes;
+
+    view.clear_selection();
+    e.x = 70;
+    e.y = 75;
+    view.handle_mouse(e);
+    EXPECT_FALSE(view.has_selection());
+    EXPECT_EQ(services.clipboard_writes, writes);
+    e.kind = xirr_mouse_event::left_up;
+    e.left_held = false;
+    view.handle_mouse(e);
+    EXPECT_FALSE(view.captured);
+    EXPECT_FALSE(view.has_selection());
+    EXPECT_EQ(services.clipboard_writes, writes);
+}
+
 TEST(ColorFlash, DurationTenTakesElevenTicksThenTheBaseBackground)
 {
     text_view_fixture f;

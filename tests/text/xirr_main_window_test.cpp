@@ -131,6 +131,34 @@ TEST_F(main_window_test, scrollbar_follows_the_option)
     EXPECT_EQ(output->scrollbar_shown(), 1);
 }
 
+// The main frame stores the option and then calls show_scrollbar: the view
+// must widen and narrow with it, and the corner panels follow the view.
+TEST_F(main_window_test, show_scrollbar_lays_the_view_and_the_corner_out_again)
+{
+    wxWindow *view = output->get_text_view();
+    auto *map = new corner_panel(view);
+    map->place(0, 0, 130, 150);
+    output->set_docked_automap(map);
+    SkiffConfig::instance().set_automap_display(1);
+    output->force_relayout();
+    const int with_bar = view->GetClientSize().GetWidth();
+    ASSERT_TRUE(output->get_scrollbar()->IsShown());
+
+    SkiffConfig::instance().set_mw_scrollbar_enable(0);
+    output->show_scrollbar(0);
+    EXPECT_FALSE(output->get_scrollbar()->IsShown());
+    const int without_bar = view->GetClientSize().GetWidth();
+    EXPECT_GT(without_bar, with_bar);
+    EXPECT_EQ(map->GetPosition().x, without_bar - 130 - 14);
+
+    SkiffConfig::instance().set_mw_scrollbar_enable(1);
+    output->show_scrollbar(1);
+    EXPECT_TRUE(output->get_scrollbar()->IsShown());
+    EXPECT_EQ(view->GetClientSize().GetWidth(), with_bar);
+    EXPECT_EQ(map->GetPosition().x, with_bar - 130 - 14);
+    output->set_docked_automap(nullptr);
+}
+
 TEST_F(main_window_test, automap_and_group_display_sit_in_the_corner_of_the_text_view)
 {
     wxWindow *view = output->get_text_view();
