@@ -36,16 +36,38 @@ const xirr_glyph_font *pick_font(int which)
     return fonts[which & 3];
 }
 
-void check_rows(const xirr_textctrl_core &view)
+// Rows from `from` on (all of them at the end; the newest after each step,
+// where a narrow view can make tens of thousands).
+void check_rows(const xirr_textctrl_core &view, int from)
 {
     FUZZ_CHECK(view.get_last_line() >= 0);
     FUZZ_CHECK(view.get_last_line() < view.row_count() || view.row_count() == 0);
     std::string text;
-    for (int r = 0; r < view.row_count(); r++)
+    for (int r = from < 0 ? 0 : from; r < view.row_count(); r++)
         FUZZ_CHECK(view.row_text(r, &text));
     int position, range, thumb;
     view.get_scroll_info(&position, &range, &thumb);
     FUZZ_CHECK(thumb >= 1);
+}
+
+std::vector<std::string> all_rows(const xirr_textctrl_core &view)
+{
+    std::vector<std::string> rows;
+    std::string text;
+    for (int r = 0; r <= view.get_last_line() && view.row_text(r, &text); r++)
+        rows.push_back(text + (view.row_hard_break(r) ? "\n" : ""));
+    return rows;
+}
+
+// Laying the text out again at the same width gives the rows that writing
+// it piece by piece gave.
+void check_relayout(xirr_textctrl_core &view)
+{
+    std::vector<std::string> before = all_rows(view);
+    int last = view.get_last_line();
+    view.relayout_text();
+    FUZZ_CHECK(view.get_last_line() == last);
+    FUZZ_CHECK(all_rows(view) == before);
 }
 
 void mouse(xirr_textctrl_core &view, FuzzedDataProvider &fdp)
@@ -94,7 +116,7 @@ void paint(line_display &display, xirr_textctrl_core &view, FuzzedDataProvider &
 
 void step(line_display &display, xirr_textctrl_core &view, FuzzedDataProvider &fdp)
 {
-    switch (fdp.ConsumeIntegralInRange<int>(0, 13)) {
+    switch (fdp.ConsumeIntegralInRange<int>(0, 14)) {
     case 0: case 1: case 2: case 3: {
         std::string text = fdp.ConsumeRandomLengthString(600);
         display.write_ansi_data(text.data(), static_cast<int>(text.size()));
@@ -140,6 +162,7 @@ void step(line_display &display, xirr_textctrl_core &view, FuzzedDataProvider &f
         view.url_clicked_on(row, offset);
         break;
     }
+    case 14: check_relayout(view); break;
     }
 }
 
@@ -162,7 +185,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     line_display display(&view);
     for (int steps = 0; steps < 200 && fdp.remaining_bytes() > 0; steps++) {
         step(display, view, fdp);
-        check_rows(view);
+        check_rows(view, view.row_count() - 8);
     }
+    check_rows(view, 0);
     return 0;
 }
