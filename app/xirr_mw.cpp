@@ -333,7 +333,10 @@ bool xirr_mw::transfer_focus_main(wxWindow *window)
             focus_again_ = true;
             return true;
         }
-        if (w->GetWindowStyleFlag() & wxFRAME_FLOAT_ON_PARENT)
+        // A frame floating on ours keeps its focus.  Only frames are asked:
+        // the same style bit means "vertical" on a scrollbar, and the main
+        // output's own scrollbar must hand the focus back.
+        if (w->IsTopLevel() && (w->GetWindowStyleFlag() & wxFRAME_FLOAT_ON_PARENT))
             return false;
     }
     if (!parent)

@@ -1,6 +1,8 @@
 // The main frame in this process, on the test display.
 #include <wx/app.h>
 #include <wx/event.h>
+#include <wx/frame.h>
+#include <wx/scrolbar.h>
 
 #include <gtest/gtest.h>
 
@@ -236,15 +238,29 @@ TEST_F(main_frame_test, sound_record_with_sound_off_is_ignored_silently)
 
 TEST_F(main_frame_test, focus_goes_back_to_the_input_line)
 {
-    EXPECT_FALSE(frame->transfer_focus_main(nullptr));
-    EXPECT_TRUE(frame->transfer_focus_main(frame->main_output()));
-    pump_until([&] {
+    auto input_has_focus = [&] {
         wxWindow *focus = wxWindow::FindFocus();
         return focus && focus->GetParent() == frame->input_window();
-    });
-    wxWindow *focus = wxWindow::FindFocus();
-    ASSERT_NE(focus, nullptr);
-    EXPECT_EQ(focus->GetParent(), frame->input_window());
+    };
+    EXPECT_FALSE(frame->transfer_focus_main(nullptr));
+    EXPECT_TRUE(frame->transfer_focus_main(frame->main_output()));
+    EXPECT_TRUE(pump_until(input_has_focus));
+
+    // A vertical scrollbar carries the same style bit as a frame that
+    // floats on its parent; it still hands the focus back.
+    wxScrollBar *bar = new wxScrollBar(frame->main_output(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                       wxSB_VERTICAL);
+    bar->SetFocus();
+    EXPECT_TRUE(frame->transfer_focus_main(bar));
+    EXPECT_TRUE(pump_until(input_has_focus));
+    bar->Destroy();
+
+    // A frame floating on the main frame keeps the focus.
+    wxFrame *floating = new wxFrame(frame, wxID_ANY, "float", wxDefaultPosition, wxSize(100, 100),
+                                    wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT);
+    wxWindow *inside = new wxWindow(floating, wxID_ANY);
+    EXPECT_FALSE(frame->transfer_focus_main(inside));
+    floating->Destroy();
 }
 
 TEST_F(main_frame_test, primary_selection_keeps_eight_bit_text)
