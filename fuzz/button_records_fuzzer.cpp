@@ -1,7 +1,9 @@
 // The hint-button ("b" N) and function-key ("bf" N) record decoders, with
 // a tag name and a payload as the tagged-stream parser hands them on (name
 // at most 63 bytes, payload without ';' or CR, up to 14999 bytes).
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -33,7 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::vector<char> tag = c_string(fdp.ConsumeRandomLengthString(80), 63);
     std::vector<char> payload = c_string(fdp.ConsumeRemainingBytesAsString(), 14999);
 
-    FUZZ_CHECK(tag_number(tag.data()) >= 0 && tag_number(nullptr) == 0);
+    // Read as the C library reads a decimal, saturating at the int range.
+    long long expected = std::strtoll(tag.data(), nullptr, 10);
+    expected = expected > INT_MAX ? INT_MAX : expected < INT_MIN ? INT_MIN : expected;
+    FUZZ_CHECK(tag_number(tag.data()) == expected && tag_number(nullptr) == 0);
 
     static hint_record hint;  // 12 kB each: kept off the stack
     static fkey_record fkey;
