@@ -83,6 +83,8 @@ int xirr_color_flash::parse(const char *arguments)
         total += static_cast<long long>(duration) + 1;
     }
     flashes_.insert(flashes_.begin(), std::move(flash));
+    if (flashes_.size() > max_flashes)
+        flashes_.pop_back();
     return total > INT_MAX ? INT_MAX : total < 1 ? 1 : static_cast<int>(total);
 }
 

@@ -11,6 +11,11 @@
 // one step per animation tick.  Main thread only.
 class xirr_color_flash {
 public:
+    // The server can ask for flashes faster than they run out; beyond this
+    // many at once the oldest is dropped, so memory and the work per tick
+    // stay bounded.
+    static constexpr size_t max_flashes = 64;
+
     // Adds a flash from "START TARGET DURATION [TARGET DURATION]..." (hex
     // RRGGBB colours, durations in ticks).  Returns the ticks it takes (at
     // least 1), or -1 when the first duration is bad and nothing was added.
@@ -19,6 +24,7 @@ public:
     // or `base` when none is left.
     rgb_color blend(const rgb_color &base);
     bool empty() const { return flashes_.empty(); }
+    size_t count() const { return flashes_.size(); }
 
     // RRGGBB at the start of text (which must hold more than 5 characters);
     // black when it does not.

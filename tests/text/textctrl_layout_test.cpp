@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/text/text_fixture.h"
+#include "text/xirr_color_flash.h"
 
 namespace {
 
@@ -464,6 +465,19 @@ TEST(ColorFlash, BadWordsDegradeAsDocumented)
     huge.view.parse_colorflash("ffffff 000000 2147483647 ffffff 2147483647");
     EXPECT_TRUE(huge.view.animate(20));
     EXPECT_EQ(huge.view.current_background(), rgb_color(254, 254, 254));
+}
+
+TEST(ColorFlash, ABurstOfLongFlashesKeepsOnlyTheNewest)
+{
+    // A server sending flash after flash of a million ticks each must not
+    // grow memory and per-tick work without end: the oldest give way.
+    xirr_color_flash flashes;
+    for (int i = 0; i < 1000; i++)
+        ASSERT_GT(flashes.parse("000000 101010 1000000"), 0);
+    EXPECT_EQ(flashes.count(), xirr_color_flash::max_flashes);
+    flashes.parse("ffffff ffffff 5");
+    EXPECT_EQ(flashes.count(), xirr_color_flash::max_flashes);
+    EXPECT_EQ(flashes.blend(rgb_color(0, 0, 0)), rgb_color(255, 255, 255));
 }
 
 } // namespace
