@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "draw/surface_transfer.h"
 #include "draw/xirr_bitmap.h"
@@ -88,18 +89,24 @@ void BM_x_gradient_1000x700(benchmark::State &state)
 }
 BENCHMARK(BM_x_gradient_1000x700);
 
+// 100 printable characters.
+std::string bench_line()
+{
+    std::string line(100, ' ');
+    for (int i = 0; i < 100; i++)
+        line[i] = (char)(33 + (i * 7) % 90);
+    return line;
+}
+
 // 50 lines of 100 characters with a background: 5000 glyphs.
 void BM_draw_5000_glyphs(benchmark::State &state)
 {
     bench_font font;
     xirr_bitmap s(surface_w, surface_h);
-    char line[101];
-    for (int i = 0; i < 100; i++)
-        line[i] = (char)(33 + (i * 7) % 90);
-    line[100] = 0;
+    const std::string line = bench_line();
     for (auto _ : state) {
         for (int row = 0; row < 50; row++)
-            s.DrawText(font, line, 0, row * 14, color_white, color_black);
+            s.DrawText(font, line.c_str(), 0, row * 14, color_white, color_black);
         benchmark::DoNotOptimize(s.pixels());
     }
     state.SetItemsProcessed(state.iterations() * 5000);
@@ -111,13 +118,10 @@ void BM_draw_5000_glyphs_transparent(benchmark::State &state)
     bench_font font;
     xirr_bitmap s(surface_w, surface_h);
     s.Clear(color_blue);
-    char line[101];
-    for (int i = 0; i < 100; i++)
-        line[i] = (char)(33 + (i * 7) % 90);
-    line[100] = 0;
+    const std::string line = bench_line();
     for (auto _ : state) {
         for (int row = 0; row < 50; row++)
-            s.DrawTextTransparent(font, line, 0, row * 14, color_white);
+            s.DrawTextTransparent(font, line.c_str(), 0, row * 14, color_white);
         benchmark::DoNotOptimize(s.pixels());
     }
     state.SetItemsProcessed(state.iterations() * 5000);

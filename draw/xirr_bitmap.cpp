@@ -153,6 +153,16 @@ bool xirr_bitmap::check_pixels(const char *operation) const
     return false;
 }
 
+bool xirr_bitmap::check_blit(const xirr_bitmap &src, const char *operation) const
+{
+    const char *missing = !pixels_ ? "dest" : !src.pixels_ ? "src" : nullptr;
+    if (!missing)
+        return true;
+    if (debug_level > 1)
+        debug_log("Error in xirr_bitmap::%s(), pixel data %s failed?\n", operation, missing);
+    return false;
+}
+
 // ---- pixels and fills ----------------------------------------------------
 
 rgb_color xirr_bitmap::GetPixel(int x, int y) const
@@ -303,16 +313,8 @@ void xirr_bitmap::DrawYGradientRectangle(int x1, int y1, int x2, int y2, const r
 
 void xirr_bitmap::DrawBitmap(const xirr_bitmap &src, int x, int y)
 {
-    if (!pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawBitmap(), pixel data dest failed?\n");
+    if (!check_blit(src, "DrawBitmap"))
         return;
-    }
-    if (!src.pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawBitmap(), pixel data src failed?\n");
-        return;
-    }
     blit_clip k = clip_blit(src.width_, src.height_, width_, height_, x, y);
     for (int j = 0; j < k.h; j++) {
         const unsigned char *s = src.row(k.sy + j) + 4 * k.sx;
@@ -329,16 +331,8 @@ void xirr_bitmap::DrawBitmap(const xirr_bitmap &src, int x, int y)
 
 void xirr_bitmap::DrawBitmapNukeAlpha(const xirr_bitmap &src, int x, int y)
 {
-    if (!pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawBitmapNukeAlpha(), pixel data dest failed?\n");
+    if (!check_blit(src, "DrawBitmapNukeAlpha"))
         return;
-    }
-    if (!src.pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawBitmapNukeAlpha(), pixel data src failed?\n");
-        return;
-    }
     blit_clip k = clip_blit(src.width_, src.height_, width_, height_, x, y);
     for (int j = 0; j < k.h; j++) {
         const unsigned char *s = src.row(k.sy + j) + 4 * k.sx;
@@ -355,16 +349,8 @@ void xirr_bitmap::DrawBitmapNukeAlpha(const xirr_bitmap &src, int x, int y)
 void xirr_bitmap::DrawTextGlyph(const xirr_bitmap &glyph, int x, int y, const rgb_color &ink,
                                 const rgb_color &bg)
 {
-    if (!pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawTextGlyph(), pixel data dest failed?\n");
+    if (!check_blit(glyph, "DrawTextGlyph"))
         return;
-    }
-    if (!glyph.pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawTextGlyph(), pixel data src failed?\n");
-        return;
-    }
     blit_clip k = clip_blit(glyph.width_, glyph.height_, width_, height_, x, y);
     const int in[3] = {ink.red & 255, ink.green & 255, ink.blue & 255};
     const int bk[3] = {bg.red & 255, bg.green & 255, bg.blue & 255};
@@ -383,16 +369,8 @@ void xirr_bitmap::DrawTextGlyph(const xirr_bitmap &glyph, int x, int y, const rg
 void xirr_bitmap::DrawTextGlyphTransparent(const xirr_bitmap &glyph, int x, int y,
                                            const rgb_color &ink)
 {
-    if (!pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawTextGlyphTransparent(), pixel data dest failed?\n");
+    if (!check_blit(glyph, "DrawTextGlyphTransparent"))
         return;
-    }
-    if (!glyph.pixels_) {
-        if (debug_level > 1)
-            debug_log("Error in xirr_bitmap::DrawTextGlyphTransparent(), pixel data src failed?\n");
-        return;
-    }
     blit_clip k = clip_blit(glyph.width_, glyph.height_, width_, height_, x, y);
     const int in[3] = {ink.red & 255, ink.green & 255, ink.blue & 255};
     for (int j = 0; j < k.h; j++) {
@@ -427,10 +405,8 @@ static void glyph_colors(const rgb_color &ink, const rgb_color &bg, uint32_t tab
 
 void xirr_bitmap::draw_glyph_table(const xirr_bitmap &glyph, int x, int y, const uint32_t *table)
 {
-    if (!pixels_ || !glyph.pixels_) {
-        DrawTextGlyph(glyph, x, y, color_black, color_black);  // logs the failure
+    if (!check_blit(glyph, "DrawTextGlyph"))
         return;
-    }
     blit_clip k = clip_blit(glyph.width_, glyph.height_, width_, height_, x, y);
     for (int j = 0; j < k.h; j++) {
         const unsigned char *s = glyph.row(k.sy + j) + 4 * k.sx;

@@ -141,6 +141,8 @@ public:
 
 private:
     bool check_pixels(const char *operation) const;
+    // check_pixels for a blit: names the side (dest or src) without pixels.
+    bool check_blit(const xirr_bitmap &src, const char *operation) const;
     // DrawTextGlyph with the colour of every coverage value precomputed.
     void draw_glyph_table(const xirr_bitmap &glyph, int x, int y, const uint32_t *table);
     void release();

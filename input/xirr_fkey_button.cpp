@@ -17,7 +17,8 @@ xirr_fkey_button::xirr_fkey_button(wxWindow *parent, wxWindowID id, int number)
     : xirr_image_button(parent, id), number(number)
 {
     caption[0] = 0;
-    key_name[0] = 0;
+    std::snprintf(key_name, sizeof key_name, "f%02d", number);
+    key_label.appendf("F%d", number);
     Bind(wxEVT_BUTTON, &xirr_fkey_button::on_click, this);
     set_caption(nullptr, 0);
 }
@@ -29,9 +30,6 @@ void xirr_fkey_button::set_caption(const char *caption_text, int active_flag)
     size_t n = strnlen(caption_text, max_caption);
     std::memcpy(caption, caption_text, n);
     caption[n] = 0;
-    std::snprintf(key_name, sizeof key_name, "f%02d", number);
-    key_label.clear();
-    key_label.appendf("F%d", number);
     active = active_flag;
     break_lines();
     rebuild_images();

@@ -16,8 +16,9 @@ public:
     // number: 1 to 8.
     xirr_fkey_button(wxWindow *parent, wxWindowID id, int number);
 
-    // Caption (null empties it; cut to 400 characters), key name and label
-    // from the number, the active flag; breaks the caption and rebuilds.
+    // Caption (null empties it; cut to 400 characters) and the active flag;
+    // breaks the caption and rebuilds.  Key name and label come from the
+    // number, set once at construction.
     void set_caption(const char *caption_text, int active_flag);
     // Sets the active flag and rebuilds the images.
     void set_active(int active_flag);
@@ -42,7 +43,7 @@ private:
     int active = 0;
     fixed_text first_line;
     fixed_text second_line;
-    int number;
+    const int number;
 };
 
 #endif
