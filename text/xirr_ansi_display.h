@@ -42,11 +42,12 @@ protected:
     void want_panel_redraw_now() override;
     void want_panel_animation() override;
     void want_focus_back() override;
+    // Width the shown scrollbar takes from the right edge; 0 when hidden.
+    int scrollbar_width_taken() const;
 
 private:
     void on_scroll_event(wxScrollEvent &event);
     void on_wheel(wxMouseEvent &event);
-    int scrollbar_width_taken() const;
 
     xirr_textctrl *text_;
     xirr_ansi_scrollbar *scrollbar_;

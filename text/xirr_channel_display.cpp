@@ -1,6 +1,6 @@
 #include "text/xirr_channel_display.h"
 
-#include <wx/scrolbar.h>
+#include <wx/window.h>
 
 #include "text/xirr_channel_button.h"
 #include "text/xirr_channel_looks.h"
@@ -17,13 +17,7 @@ void xirr_channel_display::repaint_internal(xirr_bitmap &surface)
     if (!tab_ || !tab_->IsShown())
         return;
     wxSize size = GetClientSize();
-    int scrollbar = 0;
-    if (scrollbar_shown()) {
-        scrollbar = get_scrollbar()->GetBestSize().GetWidth();
-        if (scrollbar < 1)
-            scrollbar = 1;
-    }
     int offset = tab_->GetPosition().x - GetPosition().x;
-    cut_channel_frame_gap(surface, size.GetWidth() - scrollbar, size.GetHeight(), offset,
+    cut_channel_frame_gap(surface, size.GetWidth() - scrollbar_width_taken(), size.GetHeight(), offset,
                           tab_->GetSize().GetWidth());
 }

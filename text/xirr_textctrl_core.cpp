@@ -705,12 +705,10 @@ void xirr_textctrl_core::copy_selection_to_clipboard()
         the_frame_services->set_clipboard_data(text.c_str());
 }
 
-void xirr_textctrl_core::update_selection_from_drag()
+// The selection runs from the anchor to the drag point, whichever comes
+// first, and goes to the clipboard.
+void xirr_textctrl_core::take_selection_from_drag()
 {
-    if (drag_point_ != anchor_)
-        selection_shown_ = 1;
-    if (!selection_shown_)
-        return;
     if (drag_point_.after(anchor_)) {
         sel_start_ = anchor_;
         sel_end_ = drag_point_;
@@ -719,6 +717,15 @@ void xirr_textctrl_core::update_selection_from_drag()
         sel_end_ = anchor_;
     }
     copy_selection_to_clipboard();
+}
+
+void xirr_textctrl_core::update_selection_from_drag()
+{
+    if (drag_point_ != anchor_)
+        selection_shown_ = 1;
+    if (!selection_shown_)
+        return;
+    take_selection_from_drag();
     want_repaint();
 }
 
@@ -855,16 +862,8 @@ void xirr_textctrl_core::handle_mouse(const xirr_mouse_event &e)
 
 void xirr_textctrl_core::mouse_capture_lost()
 {
-    if (selection_shown_) {
-        if (drag_point_.after(anchor_)) {
-            sel_start_ = anchor_;
-            sel_end_ = drag_point_;
-        } else {
-            sel_start_ = drag_point_;
-            sel_end_ = anchor_;
-        }
-        copy_selection_to_clipboard();
-    }
+    if (selection_shown_)
+        take_selection_from_drag();
     selection_shown_ = 0;
     selecting_ = false;
 }

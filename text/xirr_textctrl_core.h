@@ -200,6 +200,7 @@ private:
     void handle_drag_motion(const xirr_mouse_event &event, const xirr_text_position &place);
     void keep_drag_ticker_running();
     void update_selection_from_drag();
+    void take_selection_from_drag();
     bool drag_scroll_step();
 
     xirr_textctrl_owner *owner_ = nullptr;

@@ -51,6 +51,19 @@ struct text_view_fixture {
     xirr_textctrl_core view;
 };
 
+// Presses the left button at (x, y) on the view and returns the event, held,
+// for the moves and the release that follow.
+inline xirr_mouse_event press_left(xirr_textctrl_core &view, int x, int y)
+{
+    xirr_mouse_event e;
+    e.kind = xirr_mouse_event::left_down;
+    e.left_held = true;
+    e.x = x;
+    e.y = y;
+    view.handle_mouse(e);
+    return e;
+}
+
 // A display whose completed lines are collected.
 class line_collecting_display : public xirr_ansi_display_core {
 public:

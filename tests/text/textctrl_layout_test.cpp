@@ -195,12 +195,8 @@ TEST(TextctrlCopy, WrappedRowsJoinAndHardBreaksBecomeNewlines)
     f.view.add_text("one two three four\nnext line");
     ASSERT_EQ(f.rows(), (rows_t{"one two ", "three four", "next line"}));
     // Drag from "two" on row 0 to "next" on row 2.
-    xirr_mouse_event e;
-    e.kind = xirr_mouse_event::left_down;
-    e.left_held = true;
-    e.x = 25;  // byte 4 ("t"), bottom-anchored rows at y 70, 80, 90
-    e.y = 75;
-    f.view.handle_mouse(e);
+    // Byte 4 ("t"); bottom-anchored rows at y 70, 80, 90.
+    xirr_mouse_event e = press_left(f.view, 25, 75);
     e.kind = xirr_mouse_event::motion;
     e.x = 24;  // byte 3 of row 2
     e.y = 95;
@@ -218,12 +214,7 @@ TEST(TextctrlCopy, ABackwardDragSelectsTheSameTextAndAClickHidesIt)
     recording_frame_services services;
     text_view_fixture f(600, 100);
     f.view.add_text("hello world");
-    xirr_mouse_event e;
-    e.kind = xirr_mouse_event::left_down;
-    e.left_held = true;
-    e.x = 62;  // byte 10 ("d")
-    e.y = 95;
-    f.view.handle_mouse(e);
+    xirr_mouse_event e = press_left(f.view, 62, 95);  // byte 10 ("d")
     e.kind = xirr_mouse_event::motion;
     e.x = 36;  // byte 5 (" ")
     f.view.handle_mouse(e);
@@ -291,12 +282,7 @@ TEST(UrlClick, NeedsUrlLinkingAndLatchesUntilTheRelease)
     recording_frame_services services;
     text_view_fixture f(600, 100);
     f.view.add_text("visit www.veymoor.com now");
-    xirr_mouse_event e;
-    e.kind = xirr_mouse_event::left_down;
-    e.left_held = true;
-    e.x = 50;
-    e.y = 95;
-    f.view.handle_mouse(e);
+    xirr_mouse_event e = press_left(f.view, 50, 95);
     ASSERT_EQ(services.urls.size(), 1u);
     EXPECT_EQ(services.urls[0], "www.veymoor.com");
     // Motion while the latch is set is ignored; the release clears it.
@@ -356,12 +342,7 @@ TEST(TextctrlMouse, DraggingAboveTheViewScrollsUpWhileHeldStill)
     f.view.set_owner_display(&owner);
     for (int i = 0; i < 50; i++)
         f.view.add_text("line\n");
-    xirr_mouse_event e;
-    e.kind = xirr_mouse_event::left_down;
-    e.left_held = true;
-    e.x = 10;
-    e.y = 50;
-    f.view.handle_mouse(e);
+    xirr_mouse_event e = press_left(f.view, 10, 50);
     e.kind = xirr_mouse_event::motion;
     e.y = -20;  // rate (-20 * 2 * 10) / 100 = -4
     f.view.handle_mouse(e);
@@ -398,12 +379,7 @@ TEST(TextctrlMouse, SelectionClearedUnderAHeldButtonStaysClearedAndTheReleaseUnc
     view.set_view_size(600, 100);
     for (int i = 0; i < 20; i++)
         view.add_text("some words on a line\n");
-    xirr_mouse_event e;
-    e.kind = xirr_mouse_event::left_down;
-    e.left_held = true;
-    e.x = 10;
-    e.y = 55;
-    view.handle_mouse(e);
+    xirr_mouse_event e = press_left(view, 10, 55);
     EXPECT_TRUE(view.captured);
     e.kind = xirr_mouse_event::motion;
     e.x = 40;

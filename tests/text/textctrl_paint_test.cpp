@@ -64,12 +64,7 @@ TEST(TextctrlPaint, SelectedBytesSitOnTheSelectionBackground)
     f.view.set_colors(rgb_color(255, 255, 0), rgb_color(0, 0, 0));
     f.view.add_text("WXYZ");
     // Drag from X (byte 1) to Y (byte 2); the row is at y = -1.
-    xirr_mouse_event e;
-    e.kind = xirr_mouse_event::left_down;
-    e.left_held = true;
-    e.x = 8;
-    e.y = 5;
-    f.view.handle_mouse(e);
+    xirr_mouse_event e = press_left(f.view, 8, 5);
     e.kind = xirr_mouse_event::motion;
     e.x = 14;
     f.view.handle_mouse(e);
