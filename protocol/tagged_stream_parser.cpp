@@ -205,15 +205,7 @@ void tagged_stream_parser::on_start_name(unsigned char c)
         state_ = PAYLOAD;
         return;
     }
-    start_name_[count_++] = static_cast<char>(c);
-    start_name_[count_] = 0;
-    if (count_ < name_limit)
-        return;
-    if (debug_level > 1)
-        debug_log("Warning in xirr_mw::process_socket_data(), sks tag '%.64s' too long?\n", start_name_);
-    count_ = 0;
-    start_name_[0] = 0;
-    state_ = TEXT;
+    add_name_byte(start_name_, c, "sks");
 }
 
 void tagged_stream_parser::on_payload(unsigned char c)
@@ -256,15 +248,7 @@ void tagged_stream_parser::on_end_name(unsigned char c)
         state_ = TEXT;
         return;
     }
-    end_name_[count_++] = static_cast<char>(c);
-    end_name_[count_] = 0;
-    if (count_ < name_limit)
-        return;
-    if (debug_level > 1)
-        debug_log("Warning in xirr_mw::process_socket_data(), ske tag '%.64s' too long?\n", end_name_);
-    count_ = 0;
-    end_name_[0] = 0;
-    state_ = TEXT;
+    add_name_byte(end_name_, c, "ske");
 }
 
 void tagged_stream_parser::on_text_tag_name(unsigned char c)
@@ -279,14 +263,21 @@ void tagged_stream_parser::on_text_tag_name(unsigned char c)
         sink_->process_tagged_data(name, "", 0);
         return;
     }
-    start_name_[count_++] = static_cast<char>(c);
-    start_name_[count_] = 0;
+    add_name_byte(start_name_, c, "skt");
+}
+
+// Adds one byte to a tag name; a name reaching name_limit is dropped (logged
+// with the tag kind) and the parser goes back to TEXT.
+void tagged_stream_parser::add_name_byte(char *name, unsigned char c, const char *kind)
+{
+    name[count_++] = static_cast<char>(c);
+    name[count_] = 0;
     if (count_ < name_limit)
         return;
     if (debug_level > 1)
-        debug_log("Warning in xirr_mw::process_socket_data(), skt tag '%.64s' too long?\n", start_name_);
+        debug_log("Warning in xirr_mw::process_socket_data(), %s tag '%.64s' too long?\n", kind, name);
     count_ = 0;
-    start_name_[0] = 0;
+    name[0] = 0;
     state_ = TEXT;
 }
 

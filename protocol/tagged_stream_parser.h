@@ -51,6 +51,7 @@ private:
     void on_end_name(unsigned char c);
     void on_text_tag_name(unsigned char c);
     void begin_tag(parser_state next);
+    void add_name_byte(char *name, unsigned char c, const char *kind);
     void append_run(const char *data, int n);
     void flush_run();
 
