@@ -112,6 +112,27 @@ int xirr_tcp_socket::wait_ready(short events, int ms, short *revents)
     return n;
 }
 
+int xirr_tcp_socket::wait_ready_or_close(short events, int ms, int *error)
+{
+    short revents = 0;
+    int n = wait_ready(events, ms, &revents);
+    if (n < 0) {
+        if (errno == EAGAIN || errno == EINTR)
+            return 0;
+        *error = errno;
+        close();
+        return -1;
+    }
+    if (n == 0)
+        return 0;
+    if (revents & POLLPRI) {
+        *error = ECONNRESET;
+        close();
+        return -1;
+    }
+    return 1;
+}
+
 int xirr_tcp_socket::start_nonblocking_connect(const sockaddr_in &address, int port)
 {
     if (state == connecting || state == ssl_handshake) {
@@ -370,22 +391,9 @@ int xirr_tcp_socket::read_with_timeout(char *buffer, int size, int ms)
         if (r != 0)
             return r;
     }
-    short revents = 0;
-    int n = wait_ready(POLLIN, ms, &revents);
-    if (n < 0) {
-        if (errno == EAGAIN || errno == EINTR)
-            return 0;
-        read_error = errno;
-        close();
-        return -1;
-    }
-    if (n == 0)
-        return 0;
-    if (revents & POLLPRI) {
-        read_error = ECONNRESET;
-        close();
-        return -1;
-    }
+    int ready = wait_ready_or_close(POLLIN, ms, &read_error);
+    if (ready <= 0)
+        return ready;
     return nonblocking_read(buffer, size);
 }
 
@@ -434,22 +442,9 @@ int xirr_tcp_socket::write_with_timeout(const char *data, int length, int ms)
     }
     if (!data || length <= 0)
         return 0;
-    short revents = 0;
-    int n = wait_ready(POLLOUT, ms, &revents);
-    if (n < 0) {
-        if (errno == EAGAIN || errno == EINTR)
-            return 0;
-        write_error = errno;
-        close();
-        return -1;
-    }
-    if (n == 0)
-        return 0;
-    if (revents & POLLPRI) {
-        write_error = ECONNRESET;
-        close();
-        return -1;
-    }
+    int ready = wait_ready_or_close(POLLOUT, ms, &write_error);
+    if (ready <= 0)
+        return ready;
     return nonblocking_write(data, length);
 }
 

@@ -80,6 +80,8 @@ private:
     int finish_connect_in_time(long long deadline_ms);
     int wait_for_handshake(long long deadline_ms);
     int wait_ready(short events, int ms, short *revents);
+    // 1 ready, 0 not yet (timeout or interrupted), -1 closed with *error set.
+    int wait_ready_or_close(short events, int ms, int *error);
     bool set_blocking(bool blocking);
 };
 
