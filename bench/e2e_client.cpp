@@ -64,33 +64,34 @@ game_text make_game_text()
     return t;
 }
 
-long peak_resident_kib(pid_t pid)
+// The content of /proc/<pid>/<name> ("" when it cannot be read).
+std::string proc_file(pid_t pid, const char *name)
 {
-    std::string path = "/proc/" + std::to_string(pid) + "/status";
+    std::string path = "/proc/" + std::to_string(pid) + "/" + name;
+    std::string out;
     FILE *f = std::fopen(path.c_str(), "r");
     if (!f)
-        return -1;
-    char line[256];
-    long kib = -1;
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, "VmHWM:", 6) == 0)
-            kib = std::strtol(line + 6, nullptr, 10);
+        return out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        out.append(buf, n);
     std::fclose(f);
-    return kib;
+    return out;
+}
+
+long peak_resident_kib(pid_t pid)
+{
+    std::string status = proc_file(pid, "status");
+    size_t at = status.find("\nVmHWM:");
+    return at == std::string::npos ? -1 : std::strtol(status.c_str() + at + 7, nullptr, 10);
 }
 
 // User plus system time the process has used, in seconds.
 double cpu_seconds(pid_t pid)
 {
-    std::string path = "/proc/" + std::to_string(pid) + "/stat";
-    FILE *f = std::fopen(path.c_str(), "r");
-    if (!f)
-        return -1;
-    char buf[1024];
-    size_t n = std::fread(buf, 1, sizeof buf - 1, f);
-    std::fclose(f);
-    buf[n] = 0;
-    const char *p = std::strrchr(buf, ')');
+    std::string stat = proc_file(pid, "stat");
+    const char *p = std::strrchr(stat.c_str(), ')');
     unsigned long utime = 0, stime = 0;
     if (!p || std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime, &stime) != 2)
         return -1;

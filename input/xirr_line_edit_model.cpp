@@ -49,6 +49,15 @@ void flip(xirr_input_toggle toggle)
     store_option(which, option(which) ? 0 : 1);
 }
 
+// Steps a panel height by amount within [lowest, highest] and lays the frame
+// out again; repaint asks for a repaint of the frame as well.
+void change_height(xirr_input_host *host, char_option which, int amount, int lowest, int highest, bool repaint)
+{
+    store_option(which, std::max(lowest, std::min(highest, option(which) + amount)));
+    if (host)
+        host->relayout_frame(repaint);
+}
+
 }  // namespace
 
 void xirr_line_edit_model::history_store(const std::string &text)
@@ -225,26 +234,6 @@ void xirr_line_edit_model::escape(xirr_line_access &line)
     }
 }
 
-void xirr_line_edit_model::change_input_height(int amount)
-{
-    int height = option(char_option::input_height) + amount;
-    // 800 is the most a saved configuration keeps; beyond it a reload
-    // would fall back to the default height.
-    height = std::max(24, std::min(800, height));
-    store_option(char_option::input_height, height);
-    if (host_)
-        host_->relayout_frame(true);
-}
-
-void xirr_line_edit_model::change_channel_height(int amount)
-{
-    int height = option(char_option::channel_window_height) + amount;
-    height = std::max(10, std::min(80, height));
-    store_option(char_option::channel_window_height, height);
-    if (host_)
-        host_->relayout_frame(false);
-}
-
 bool xirr_line_edit_model::perform(const xirr_key_decision &decision, xirr_line_access &line)
 {
     switch (decision.action) {
@@ -305,8 +294,14 @@ bool xirr_line_edit_model::perform_control(const xirr_key_decision &decision,
         if (host_)
             host_->smaller_font();
         break;
-    case xirr_key_action::channel_height: change_channel_height(decision.amount); break;
-    case xirr_key_action::input_height: change_input_height(decision.amount); break;
+    case xirr_key_action::channel_height:
+        change_height(host_, char_option::channel_window_height, decision.amount, 10, 80, false);
+        break;
+    case xirr_key_action::input_height:
+        // 800 is the most a saved configuration keeps; beyond it a reload
+        // would fall back to the default height.
+        change_height(host_, char_option::input_height, decision.amount, 24, 800, true);
+        break;
     case xirr_key_action::automap_smaller:
         if (host_)
             host_->decrease_automap_size();

@@ -62,8 +62,6 @@ private:
     void escape(xirr_line_access &line);
     void walk(const char *command);
     void function_key(const char *command);
-    void change_input_height(int amount);
-    void change_channel_height(int amount);
     void unlock_if_locked();
     void unlock_channel_or_main();
     bool logged_in();
